@@ -1,0 +1,16 @@
+// Text as the runtime holds it: UTF-16 code units, so that a width in characters
+// counts what the toolkit and the database count.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vb {
+
+using String = std::u16string;
+
+// Lone surrogates become U+FFFD on the way to UTF-8; invalid UTF-8 bytes likewise on the way back.
+std::string to_utf8(std::u16string_view text);
+String from_utf8(std::string_view text);
+
+}  // namespace vb

@@ -1,0 +1,138 @@
+#include "vb/variant.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "vb/runtime_error.h"
+
+namespace vb {
+
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+String ascii(const std::string& text) {
+    return String(text.begin(), text.end());
+}
+
+bool equals_ignoring_ascii_case(const String& text, std::u16string_view word) {
+    if (text.size() != word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c >= u'A' && c <= u'Z') {
+            c = static_cast<char16_t>(c - u'A' + u'a');
+        }
+        if (c != word[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A number written in text, surrounded by blanks at most; nothing else converts.
+std::optional<double> parse_number(const String& text) {
+    std::string narrow;
+    for (char16_t c : text) {
+        if (c > 0x7F) {
+            return std::nullopt;
+        }
+        narrow += static_cast<char>(c);
+    }
+    const auto first = narrow.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return std::nullopt;
+    }
+    const auto last = narrow.find_last_not_of(' ');
+    std::string_view digits(narrow.data() + first, last - first + 1);
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    double number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(number)) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+Integer integer_from(double number) {
+    const double rounded = std::nearbyint(number);  // the default rounding mode is half to even
+    if (!(rounded >= Integer::kMin && rounded <= Integer::kMax)) {
+        raise(kOverflow);
+    }
+    return Integer(static_cast<long long>(rounded));
+}
+
+}  // namespace
+
+String CStr(const Variant& v) {
+    return std::visit(Overloaded{
+                          [](Null) -> String { raise(kInvalidUseOfNull); },
+                          [](bool b) -> String { return b ? u"True" : u"False"; },
+                          [](std::int64_t n) { return ascii(std::to_string(n)); },
+                          [](double d) {
+                              char buffer[32];
+                              std::snprintf(buffer, sizeof buffer, "%.15G", d);
+                              return ascii(buffer);
+                          },
+                          [](const String& s) { return s; },
+                      },
+                      v.value());
+}
+
+bool CBool(const Variant& v) {
+    return std::visit(Overloaded{
+                          [](Null) -> bool { raise(kInvalidUseOfNull); },
+                          [](bool b) { return b; },
+                          [](std::int64_t n) { return n != 0; },
+                          [](double d) { return d != 0; },
+                          [](const String& s) {
+                              if (equals_ignoring_ascii_case(s, u"true")) {
+                                  return true;
+                              }
+                              if (equals_ignoring_ascii_case(s, u"false")) {
+                                  return false;
+                              }
+                              const auto number = parse_number(s);
+                              if (!number) {
+                                  raise(kTypeMismatch);
+                              }
+                              return *number != 0;
+                          },
+                      },
+                      v.value());
+}
+
+Integer CInt(const Variant& v) {
+    return std::visit(Overloaded{
+                          [](Null) -> Integer { raise(kInvalidUseOfNull); },
+                          [](bool b) { return Integer(b ? -1 : 0); },
+                          [](std::int64_t n) {
+                              if (n < Integer::kMin || n > Integer::kMax) {
+                                  raise(kOverflow);
+                              }
+                              return Integer(n);
+                          },
+                          [](double d) { return integer_from(d); },
+                          [](const String& s) {
+                              const auto number = parse_number(s);
+                              if (!number) {
+                                  raise(kTypeMismatch);
+                              }
+                              return integer_from(*number);
+                          },
+                      },
+                      v.value());
+}
+
+}  // namespace vb

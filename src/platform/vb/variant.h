@@ -1,0 +1,42 @@
+// The Variant that a database field yields, and the runtime's conversions of it to text,
+// Boolean and Integer, each raising the runtime's own errors.
+#pragma once
+
+#include <cstdint>
+#include <variant>
+
+#include "vb/integer.h"
+#include "vb/text.h"
+
+namespace vb {
+
+struct Null final {
+    friend bool operator==(Null, Null) = default;
+};
+
+class Variant final {
+public:
+    using Value = std::variant<Null, bool, std::int64_t, double, String>;
+
+    Variant() = default;
+    Variant(Null) {}                                     // NOLINT
+    Variant(bool value) : value_(value) {}               // NOLINT
+    Variant(std::int64_t value) : value_(value) {}       // NOLINT
+    Variant(double value) : value_(value) {}             // NOLINT
+    Variant(String value) : value_(std::move(value)) {}  // NOLINT
+
+    bool is_null() const { return std::holds_alternative<Null>(value_); }
+    const Value& value() const { return value_; }
+
+private:
+    Value value_;
+};
+
+// Text: Booleans read "True"/"False", numbers in their shortest decimal form.
+String CStr(const Variant& v);
+// Numbers: zero is False; text: "True"/"False" (any case) or a number.
+bool CBool(const Variant& v);
+// Numbers rounded half to even; text parsed as a number; beyond 16 bits: Overflow.
+Integer CInt(const Variant& v);
+
+}  // namespace vb
