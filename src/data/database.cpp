@@ -1,0 +1,23 @@
+#include "data/database.h"
+
+#include "data/database_path.h"
+
+namespace data {
+
+void open_database(ado::Connection& connection) {
+    connection.Provider = ado::kJetProvider;
+    connection.ConnectionString = database_path();
+    connection.Open();
+}
+
+void run_write(const vb::String& statement, AfterWrite after) {
+    ado::Connection connection;
+    open_database(connection);
+    ado::Recordset result;
+    result.Open(statement, connection, ado::adOpenDynamic, ado::adLockOptimistic);
+    if (after == AfterWrite::kClose) {
+        connection.Close();
+    }
+}
+
+}  // namespace data

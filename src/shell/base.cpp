@@ -1,0 +1,80 @@
+#include "shell/base.h"
+
+#include "data/module1.h"
+#include "shell/placement.h"
+#include "ui/application.h"
+
+BaseForm::BaseForm() : ui::Form(u"Base", 2775, 255) {
+    set_start_position(4980, 990);
+}
+
+void BaseForm::set_windows(ui::Form* login, ui::Form* address_book, ui::Form* ftp) {
+    logguer_ = login;
+    carnet_ = address_book;
+    ftp_ = ftp;
+}
+
+void BaseForm::create_controls(QWidget& client) {
+    // The buttons overlap their left neighbours by 15 twips and fill the strip exactly.
+    btn_logger = add<ui::CommandButton>(client, "btn_logger", {0, 0, 615, 255}, 1);
+    btn_logger->setCaption(u"Login");
+    btn_logger->onClick([this] { btn_logger_Click(); });
+
+    btn_carnet = add<ui::CommandButton>(client, "btn_carnet", {600, 0, 1095, 255}, 2);
+    btn_carnet->setCaption(u"Adress Book");
+    btn_carnet->onClick([this] { btn_carnet_Click(); });
+
+    btn_ftp = add<ui::CommandButton>(client, "btn_ftp", {1680, 0, 495, 255}, 3);
+    btn_ftp->setCaption(u"FTP");
+    btn_ftp->onClick([this] { btn_ftp_Click(); });
+
+    btn_quitter = add<ui::CommandButton>(client, "btn_quitter", {2160, 0, 615, 255}, 0);
+    btn_quitter->setCaption(u"Exit");
+    btn_quitter->onClick([this] { btn_quitter_Click(); });
+}
+
+void BaseForm::Form_Load() {
+    using namespace Module1;
+    nb_connectes = 1;
+    connectes.redim_preserve(1);
+    connectes[0] = Compte{u" Public", u" "};
+    charger_acces();
+}
+
+// The caption is read before anything closes: the button only closes its own window when
+// that window was on top.
+void BaseForm::open_window(const vb::String& compared_caption, ui::Form* window) {
+    const vb::String top_caption = ui::Forms::Item(ui::Forms::Count() - 1).Caption();
+    Module1::close_windows();
+    if (top_caption != compared_caption && window != nullptr) {
+        window->Load();
+    }
+}
+
+void BaseForm::btn_logger_Click() {
+    open_window(u"Login", logguer_);
+}
+
+// The window's caption, not the button's: "Address Book".
+void BaseForm::btn_carnet_Click() {
+    open_window(u"Address Book", carnet_);
+}
+
+void BaseForm::btn_ftp_Click() {
+    open_window(u"FTP", ftp_);
+}
+
+void BaseForm::btn_quitter_Click() {
+    Unload();
+    ui::End();
+}
+
+void BaseForm::close_requested() {
+    btn_quitter_Click();
+}
+
+BaseForm& base() {
+    // Never destroyed: its window may outlive the application object at exit.
+    static auto* instance = new BaseForm;
+    return *instance;
+}

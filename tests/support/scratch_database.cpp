@@ -1,0 +1,88 @@
+#include "scratch_database.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace test_support {
+
+namespace {
+
+const char* const kSchema =
+    "CREATE TABLE compte (loggin TEXT, pwd TEXT);"
+    "CREATE TABLE acceder (loggin TEXT, psd TEXT, ftpa BOOLEAN, contacta BOOLEAN);"
+    "CREATE TABLE ftp (loggin TEXT, log TEXT, adress TEXT, mdp TEXT, port INTEGER, nom TEXT);"
+    "CREATE TABLE contact (loggin TEXT, num INTEGER, nom TEXT, prenom TEXT, adress TEXT, "
+    "cp TEXT, ville TEXT);";
+
+void run(const std::filesystem::path& path, const std::string& sql, int flags,
+         std::string* out = nullptr) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(db);
+        sqlite3_close(db);
+        throw std::runtime_error("cannot open " + path.string() + ": " + message);
+    }
+    char* error = nullptr;
+    auto append_row = [](void* target, int columns, char** values, char**) {
+        auto& text = *static_cast<std::string*>(target);
+        for (int c = 0; c < columns; ++c) {
+            text += c == 0 ? "" : "|";
+            text += values[c] != nullptr ? std::string("'") + values[c] + "'" : "NULL";
+        }
+        text += '\n';
+        return 0;
+    };
+    const int rc = sqlite3_exec(db, sql.c_str(), out != nullptr ? +append_row : nullptr, out, &error);
+    const std::string message = error != nullptr ? error : "";
+    sqlite3_free(error);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK) {
+        throw std::runtime_error(sql + ": " + message);
+    }
+}
+
+}  // namespace
+
+ScratchDatabase::ScratchDatabase(bool tables) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "guichet-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot create a scratch folder");
+    }
+    folder_ = pattern;
+    path_ = folder_ / "bdd.mdb";
+    run(path_, tables ? kSchema : "PRAGMA user_version = 1;",
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    use_database(path_);
+}
+
+ScratchDatabase::~ScratchDatabase() {
+    std::error_code ignored;
+    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void ScratchDatabase::exec(const std::string& sql) const { run(path_, sql, SQLITE_OPEN_READWRITE); }
+
+std::string ScratchDatabase::dump() const {
+    std::string text;
+    for (const char* table : {"compte", "acceder", "ftp", "contact"}) {
+        text += std::string("[") + table + "]\n";
+        run(path_, std::string("SELECT * FROM ") + table + " ORDER BY rowid;",
+            SQLITE_OPEN_READONLY, &text);
+    }
+    return text;
+}
+
+std::string filled(const std::string& login, std::size_t width) {
+    std::string text = login;
+    if (text.size() < width) {
+        text.append(width - text.size(), ' ');
+    }
+    return text;
+}
+
+}  // namespace test_support
