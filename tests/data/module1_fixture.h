@@ -39,4 +39,6 @@ protected:
     test_support::ScratchDatabase db;
 };
 
-inline std::string filled(const std::string& login) { return test_support::filled(login); }
+inline std::string filled(const std::string& login) {
+    return test_support::filled(login);
+}

@@ -13,9 +13,9 @@ TEST(Statements, AreTheSystemsTextsPieceByPiece) {
               u"SELECT psd,ftpa,contacta FROM acceder WHERE acceder.loggin LIKE '" + kBob + u"';");
     EXPECT_EQ(statements::ftp_sites_of(kBob),
               u"SELECT log,adress,mdp,port,nom FROM ftp WHERE loggin LIKE '" + kBob + u"';");
-    EXPECT_EQ(statements::contacts_of(kBob),
-              u"SELECT num,nom,prenom,adress,cp,ville FROM contact WHERE loggin LIKE '" + kBob +
-                  u"';");
+    EXPECT_EQ(
+        statements::contacts_of(kBob),
+        u"SELECT num,nom,prenom,adress,cp,ville FROM contact WHERE loggin LIKE '" + kBob + u"';");
     EXPECT_EQ(statements::new_account(kBob, u"pw"),
               u"INSERT INTO compte (loggin, pwd) VALUES ('" + kBob + u"','pw');");
     EXPECT_EQ(statements::delete_account(kBob),
@@ -46,10 +46,11 @@ TEST_P(PassingValues, QuotesAreDoubledAndWildcardsBracketed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Statements, PassingValues,
-    ::testing::Values(Passing{u"plain", u"plain", u"plain"}, Passing{u"o'neil", u"o''neil", u"o''neil"},
-                      Passing{u"''", u"''''", u"''''"}, Passing{u"%", u"%", u"[%]"},
-                      Passing{u"a_b", u"a_b", u"a[_]b"}, Passing{u"[!a]", u"[!a]", u"[[]!a]"},
-                      Passing{u"x]", u"x]", u"x]"}, Passing{u"*?#", u"*?#", u"*?#"},
+    ::testing::Values(Passing{u"plain", u"plain", u"plain"},
+                      Passing{u"o'neil", u"o''neil", u"o''neil"}, Passing{u"''", u"''''", u"''''"},
+                      Passing{u"%", u"%", u"[%]"}, Passing{u"a_b", u"a_b", u"a[_]b"},
+                      Passing{u"[!a]", u"[!a]", u"[[]!a]"}, Passing{u"x]", u"x]", u"x]"},
+                      Passing{u"*?#", u"*?#", u"*?#"},
                       Passing{u"'; DELETE FROM compte; --", u"''; DELETE FROM compte; --",
                               u"''; DELETE FROM compte; --"}));
 

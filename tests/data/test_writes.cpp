@@ -36,8 +36,8 @@ TEST_F(Writes, DeleteAndNewPasswordTouchOnlyTheExactLogin) {
 
 TEST_F(Writes, HostileValuesStayInsideTheirQuotes) {
     const std::string before = db.dump();
-    for (const char16_t* value : {u"'", u"''", u"'; DELETE FROM compte; --", u"x' OR '1'='1",
-                                  u"%", u"_", u"\\'"}) {
+    for (const char16_t* value :
+         {u"'", u"''", u"'; DELETE FROM compte; --", u"x' OR '1'='1", u"%", u"_", u"\\'"}) {
         SCOPED_TRACE(vb::to_utf8(value));
         write(statements::delete_account(vb::fit(value, 50)));
         write(statements::new_password(value, vb::fit(u"nobody", 50)));

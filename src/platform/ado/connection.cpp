@@ -1,0 +1,108 @@
+#include "ado/connection.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include "ado/errors.h"
+#include "ado/jet_dialect.h"
+#include "vb/runtime_error.h"
+
+namespace ado {
+
+namespace {
+
+bool equals_ignoring_case(std::u16string_view a, std::u16string_view b) {
+    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u16string_view text_argument(sqlite3_value* value) {
+    const auto* text = static_cast<const char16_t*>(sqlite3_value_text16(value));
+    const int bytes = sqlite3_value_bytes16(value);
+    return text == nullptr ? std::u16string_view() : std::u16string_view(text, bytes / 2);
+}
+
+// SQLite calls like(pattern, text) for "text LIKE pattern".
+void jet_like_function(sqlite3_context* context, int, sqlite3_value** arguments) {
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL ||
+        sqlite3_value_type(arguments[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const std::u16string pattern(text_argument(arguments[0]));
+    const std::u16string text(text_argument(arguments[1]));
+    switch (jet_like(text, pattern)) {
+        case LikeResult::kMatch:
+            sqlite3_result_int(context, 1);
+            break;
+        case LikeResult::kNoMatch:
+            sqlite3_result_int(context, 0);
+            break;
+        case LikeResult::kInvalidPattern:
+            sqlite3_result_error(context, "Invalid pattern string", -1);
+            break;
+    }
+}
+
+}  // namespace
+
+Connection::~Connection() {
+    Close();
+}
+
+void Connection::Open() {
+    if (!equals_ignoring_case(Provider, kJetProvider)) {
+        throw vb::RuntimeError(kProviderNotFound,
+                               "Provider cannot be found. It may not be properly installed.");
+    }
+    Close();
+    const std::string path = vb::to_utf8(ConnectionString);
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        throw vb::RuntimeError(kGeneralFailure, "Could not find file '" + path + "'.");
+    }
+    sqlite3* db = nullptr;
+    int result = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (result == SQLITE_READONLY || result == SQLITE_CANTOPEN) {
+        sqlite3_close(db);
+        db = nullptr;
+        result = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    }
+    if (result != SQLITE_OK) {
+        const std::string message = "Could not use '" + path + "'; " + sqlite3_errstr(result) + ".";
+        sqlite3_close(db);
+        throw vb::RuntimeError(kGeneralFailure, message);
+    }
+    // A writer that holds the file briefly is waited out; one that keeps it is reported.
+    sqlite3_busy_timeout(db, 2000);
+    sqlite3_create_function16(db, u"like", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+                              jet_like_function, nullptr, nullptr);
+    // Reading the schema tells a database from any other file at once.
+    result = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
+    if (result != SQLITE_OK) {
+        try {
+            raise_sqlite_error(db, result, path);
+        } catch (...) {
+            sqlite3_close(db);
+            throw;
+        }
+    }
+    db_ = db;
+}
+
+void Connection::Close() {
+    if (db_ != nullptr) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+}  // namespace ado

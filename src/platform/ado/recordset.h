@@ -1,0 +1,48 @@
+// ADO's Recordset: one statement of the Jet dialect opened on a connection. A query's
+// rows are read in full when it opens, so that RecordCount, MoveLast and MoveFirst cost
+// nothing; a write runs once and yields no rows.
+#pragma once
+
+#include <vector>
+
+#include "vb/text.h"
+#include "vb/variant.h"
+
+namespace ado {
+
+class Connection;
+
+enum CursorTypeEnum { adOpenDynamic = 2 };
+enum LockTypeEnum { adLockOptimistic = 3 };
+
+class Recordset final {
+public:
+    Recordset() = default;
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    // Raises a run-time error for a statement the database refuses (80040e14 with the
+    // database's message) or a file that fails underneath it (80004005).
+    void Open(const vb::String& source, Connection& connection, CursorTypeEnum cursor,
+              LockTypeEnum lock);
+    void Close();
+
+    long RecordCount() const;
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+    // ADO's EOF; the name EOF itself is taken by the C library.
+    bool Eof() const;
+
+    // The value of the named column (case-insensitive, as ADO finds it) in the current row.
+    const vb::Variant& Fields(std::u16string_view name) const;
+
+private:
+    std::vector<vb::String> columns_;
+    std::vector<vb::Variant> values_;  // row after row
+    std::size_t rows_ = 0;
+    std::size_t current_ = 0;
+    bool open_ = false;
+};
+
+}  // namespace ado
