@@ -12,6 +12,8 @@ vb::String& database_path_setting() {
 
 namespace data {
 
-const vb::String& database_path() { return bench::database_path_setting(); }
+const vb::String& database_path() {
+    return bench::database_path_setting();
+}
 
 }  // namespace data

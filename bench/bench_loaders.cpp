@@ -31,7 +31,8 @@ std::filesystem::path database_with(int accounts) {
     const auto path = std::filesystem::path(folder) / "bdd.mdb";
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
-    sqlite3_exec(db, "CREATE TABLE compte (loggin TEXT, pwd TEXT); BEGIN;", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "CREATE TABLE compte (loggin TEXT, pwd TEXT); BEGIN;", nullptr, nullptr,
+                 nullptr);
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db, "INSERT INTO compte VALUES (?, ?)", -1, &insert, nullptr);
     for (int i = 0; i < accounts; ++i) {

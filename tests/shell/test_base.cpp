@@ -84,7 +84,8 @@ TEST_F(MainMenu, EachButtonOpensItsWindowAfterClosingWhatStoodAboveTheMenu) {
 }
 
 TEST_F(MainMenu, TheButtonOfTheTopWindowOnlyClosesIt) {
-    for (auto [button, form] : {std::pair{base().btn_logger, &login}, {base().btn_carnet, &book},
+    for (auto [button, form] : {std::pair{base().btn_logger, &login},
+                                {base().btn_carnet, &book},
                                 {base().btn_ftp, &ftp}}) {
         press(button);
         EXPECT_EQ(ui::Forms::Count(), 2);
@@ -112,8 +113,8 @@ TEST_F(MainMenu, ClicksWhileAWindowSlidesInAreHeldOff) {
         const QPointF centre = QRectF(button->rect()).center();
         for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QCoreApplication::postEvent(
-                button, new QMouseEvent(type, centre, button->mapToGlobal(centre),
-                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+                button, new QMouseEvent(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
+                                        Qt::LeftButton, Qt::NoModifier));
         }
         Module1::show_window();
     });

@@ -33,11 +33,12 @@ protected:
 TEST_F(Placement, ShowWindowSlidesInFromTheRightOntoTheBaseline) {
     StandInForm window(u"Login", 2775, 7695);
     window.Load();
-    ASSERT_EQ(window.steps.size(), 2775u / 40 + 1 + 1);  // the Top, then one Left a step
-    EXPECT_EQ(window.steps.front().top, SH - 7695 - 400);
-    EXPECT_EQ(window.steps[1], (Position{SW, SH - 7695 - 400, false}));
-    EXPECT_EQ(window.Left(), SW - 40 * (2775 / 40));
-    EXPECT_EQ(window.Top(), SH - 7695 - 400);
+    const int W = window.Width(), H = window.Height();
+    ASSERT_EQ(window.steps.size(), std::size_t(W / 40 + 1 + 1));  // the Top, then a Left a step
+    EXPECT_EQ(window.steps.front().top, SH - H - 400);
+    EXPECT_EQ(window.steps[1], (Position{SW, SH - H - 400, false}));
+    EXPECT_EQ(window.Left(), SW - 40 * (W / 40));
+    EXPECT_EQ(window.Top(), SH - H - 400);
     EXPECT_TRUE(window.Visible());
     for (std::size_t k = 1; k < window.steps.size(); ++k) {
         EXPECT_EQ(window.steps[k].left, SW - 40 * int(k - 1));
@@ -45,8 +46,14 @@ TEST_F(Placement, ShowWindowSlidesInFromTheRightOntoTheBaseline) {
 }
 
 TEST_F(Placement, AWidthThatIsAMultipleOfFortyEndsFlush) {
-    StandInForm window(u"FTP", 4000, 3000);
+    // The outer width is the client width and the frame; choose a client that makes it 4000.
+    StandInForm probe(u"FTP", 4000, 3000, nullptr);
+    probe.Load();
+    const int frame = probe.Width() - 4000;
+    probe.Unload();
+    StandInForm window(u"FTP", 4000 - frame, 3000);
     window.Load();
+    ASSERT_EQ(window.Width(), 4000);
     EXPECT_EQ(window.Left() + window.Width(), SW);
 }
 
@@ -55,19 +62,22 @@ TEST_F(Placement, ShowDialogRisesLeftOfTheWindowBelow) {
     window.Load();
     StandInForm dialog(u"Configuration", 11055, 5910, Module1::show_dialog);
     dialog.Load();
-    EXPECT_EQ(dialog.Left(), SW - 2775 - 11055 - 10);  // may lie beyond the left edge
-    EXPECT_EQ(dialog.Top(), SH - 400 - 40 * (5910 / 40));
-    EXPECT_EQ(dialog.steps.size(), 5910u / 40 + 1 + 1);
+    const int H = dialog.Height();
+    EXPECT_EQ(dialog.Left(), SW - window.Width() - dialog.Width() - 10);  // beyond the left edge
+    EXPECT_LT(dialog.Left(), 0);
+    EXPECT_EQ(dialog.Top(), SH - 400 - 40 * (H / 40));
+    EXPECT_EQ(dialog.steps.size(), std::size_t(H / 40 + 1 + 1));
     EXPECT_EQ(dialog.steps[1].top, SH - 400);
 }
 
 TEST_F(Placement, ShowDialog2CountsTheTwoWindowsBelowItTheMenuIncluded) {
     StandInForm window(u"Login", 2775, 7695);
     window.Load();
-    StandInForm dialog(u"Change Password", 3615, 1200, Module1::show_dialog2);
+    StandInForm dialog(u"Change Password", 3615, 1215, Module1::show_dialog2);
     dialog.Load();
-    EXPECT_EQ(dialog.Left(), SW - 2775 - 2775 - 3615 - 20);
-    EXPECT_EQ(dialog.Top() + dialog.Height(), SH - 400);  // 1200 is a multiple of 40
+    const int H = dialog.Height();
+    EXPECT_EQ(dialog.Left(), SW - window.Width() - menu.Width() - dialog.Width() - 20);
+    EXPECT_EQ(dialog.Top() + H, SH - 400 + H % 40);  // the bottom edge H mod 40 below
 }
 
 TEST_F(Placement, CloseDialogPutsTheDialogBackThenSinksAndUnloads) {
@@ -81,9 +91,10 @@ TEST_F(Placement, CloseDialogPutsTheDialogBackThenSinksAndUnloads) {
     close_dialog();
     EXPECT_FALSE(dialog.IsLoaded());
     EXPECT_EQ(ui::Forms::Count(), 2);
-    ASSERT_EQ(dialog.steps.size(), 495u / 10 + 1);
-    EXPECT_EQ(dialog.steps.front(), (Position{left, SH - 495 - 400, true}));
-    EXPECT_EQ(dialog.steps.back().top, SH - 5 - 400);
+    const int H = dialog.Height();
+    ASSERT_EQ(dialog.steps.size(), std::size_t(H / 10 + 1));
+    EXPECT_EQ(dialog.steps.front(), (Position{left, SH - H - 400, true}));
+    EXPECT_EQ(dialog.steps.back().top, SH - H % 10 - 400);
 }
 
 TEST_F(Placement, CloseWindowsWithOnlyTheMenuDoesNothing) {
@@ -97,12 +108,13 @@ TEST_F(Placement, CloseWindowsSlidesOneWindowOutToTheRight) {
     window.Load();
     window.setLeft(0);  // moved by the user
     window.steps.clear();
+    const int W = window.Width();
     close_windows();
     EXPECT_EQ(ui::Forms::Count(), 1);
-    ASSERT_EQ(window.steps.size(), 2775u / 10 + 1);
-    EXPECT_EQ(window.steps.front().left, SW - 2775);
-    EXPECT_EQ(window.steps.back().left, SW - 5);
-    EXPECT_EQ(window.steps.back().top, SH - 7695 - 400);
+    ASSERT_EQ(window.steps.size(), std::size_t(W / 10 + 1));
+    EXPECT_EQ(window.steps.front().left, SW - W);
+    EXPECT_EQ(window.steps.back().left, SW - W % 10);
+    EXPECT_EQ(window.steps.back().top, window.steps.front().top);
 }
 
 TEST_F(Placement, CloseWindowsSinksTheDialogFirstThenTheWindow) {
@@ -112,10 +124,11 @@ TEST_F(Placement, CloseWindowsSinksTheDialogFirstThenTheWindow) {
     dialog.Load();
     window.steps.clear();
     dialog.steps.clear();
+    const int W = window.Width(), H = dialog.Height();
     close_windows();
     EXPECT_EQ(ui::Forms::Count(), 1);
-    EXPECT_EQ(dialog.steps.size(), 5910u / 10 + 1);
-    EXPECT_EQ(window.steps.size(), 2775u / 10 + 1);
+    EXPECT_EQ(dialog.steps.size(), std::size_t(H / 10 + 1));
+    EXPECT_EQ(window.steps.size(), std::size_t(W / 10 + 1));
 }
 
 TEST_F(Placement, WithThreeWindowsAboveTheMenuEachLeavesWithItsOwnMovement) {
@@ -125,17 +138,17 @@ TEST_F(Placement, WithThreeWindowsAboveTheMenuEachLeavesWithItsOwnMovement) {
     editor.Load();
     StandInForm rename(u"Rename", 3270, 495, Module1::show_dialog);
     rename.Load();
-    EXPECT_EQ(editor.Left(), SW - 7455 - 2775 - 3255 - 20);
-    EXPECT_EQ(rename.Left(), SW - 3255 - 3270 - 10);
+    EXPECT_EQ(editor.Left(), SW - ftp.Width() - menu.Width() - editor.Width() - 20);
+    EXPECT_EQ(rename.Left(), SW - editor.Width() - rename.Width() - 10);
     for (auto* form : {&ftp, &editor, &rename}) {
         form->steps.clear();
     }
     close_windows();
     EXPECT_EQ(ui::Forms::Count(), 1);
-    EXPECT_EQ(rename.steps.size(), 495u / 10 + 1);   // sank
-    EXPECT_EQ(editor.steps.size(), 2895u / 10 + 1);  // sank
-    EXPECT_EQ(ftp.steps.size(), 7455u / 10 + 1);     // slid out
-    EXPECT_EQ(ftp.steps.back().left, SW - 5);
+    EXPECT_EQ(rename.steps.size(), std::size_t(rename.Height() / 10 + 1));  // sank
+    EXPECT_EQ(editor.steps.size(), std::size_t(editor.Height() / 10 + 1));  // sank
+    EXPECT_EQ(ftp.steps.size(), std::size_t(ftp.Width() / 10 + 1));         // slid out
+    EXPECT_EQ(ftp.steps.back().left, SW - ftp.Width() % 10);
 }
 
 TEST_F(Placement, CloseDialogsWithThreeWindowsAboveTheMenuLeavesTheWorkingWindow) {

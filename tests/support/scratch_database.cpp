@@ -35,7 +35,8 @@ void run(const std::filesystem::path& path, const std::string& sql, int flags,
         text += '\n';
         return 0;
     };
-    const int rc = sqlite3_exec(db, sql.c_str(), out != nullptr ? +append_row : nullptr, out, &error);
+    const int rc =
+        sqlite3_exec(db, sql.c_str(), out != nullptr ? +append_row : nullptr, out, &error);
     const std::string message = error != nullptr ? error : "";
     sqlite3_free(error);
     sqlite3_close(db);
@@ -65,14 +66,16 @@ ScratchDatabase::~ScratchDatabase() {
     std::filesystem::remove_all(folder_, ignored);
 }
 
-void ScratchDatabase::exec(const std::string& sql) const { run(path_, sql, SQLITE_OPEN_READWRITE); }
+void ScratchDatabase::exec(const std::string& sql) const {
+    run(path_, sql, SQLITE_OPEN_READWRITE);
+}
 
 std::string ScratchDatabase::dump() const {
     std::string text;
     for (const char* table : {"compte", "acceder", "ftp", "contact"}) {
         text += std::string("[") + table + "]\n";
-        run(path_, std::string("SELECT * FROM ") + table + " ORDER BY rowid;",
-            SQLITE_OPEN_READONLY, &text);
+        run(path_, std::string("SELECT * FROM ") + table + " ORDER BY rowid;", SQLITE_OPEN_READONLY,
+            &text);
     }
     return text;
 }

@@ -13,7 +13,9 @@ vb::String& current_path() {
 
 namespace data {
 
-const vb::String& database_path() { return current_path(); }
+const vb::String& database_path() {
+    return current_path();
+}
 
 }  // namespace data
 

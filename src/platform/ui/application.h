@@ -1,0 +1,45 @@
+// The process's application object and the one place where a run-time error ends the
+// program: every event Qt delivers, and every handler a control calls, passes through here.
+#pragma once
+
+#include <QApplication>
+
+#include <new>
+#include <utility>
+
+#include "vb/runtime_error.h"
+
+namespace ui {
+
+class Application final : public QApplication {
+public:
+    Application(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// The report on stderr, then (except under the offscreen platform) a modal message box;
+// then the process ends with status 1. Nothing runs after it.
+[[noreturn]] void report_and_end(const vb::RuntimeError& error);
+
+// Runs `handler`, turning any error it raises into the report.
+template <typename Handler>
+void guarded(Handler&& handler) {
+    try {
+        std::forward<Handler>(handler)();
+    } catch (const vb::RuntimeError& error) {
+        report_and_end(error);
+    } catch (const std::bad_alloc&) {
+        report_and_end(vb::RuntimeError(vb::kOutOfMemory, vb::description_of(vb::kOutOfMemory)));
+    } catch (const std::exception& error) {
+        report_and_end(vb::RuntimeError(vb::kInternalError, error.what()));
+    }
+}
+
+// Processes the pending window events, painting included.
+void DoEvents();
+
+// Ends the process at once with status 0: no window is closed, nothing is saved.
+[[noreturn]] void End();
+
+}  // namespace ui

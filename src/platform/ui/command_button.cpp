@@ -1,0 +1,36 @@
+#include "ui/command_button.h"
+
+#include "ui/application.h"
+
+namespace ui {
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (click_) {
+            guarded(click_);
+        }
+    });
+}
+
+vb::String CommandButton::Caption() const {
+    return text().toStdU16String();
+}
+
+void CommandButton::setCaption(const vb::String& caption) {
+    const QString text = QString::fromStdU16String(caption);
+    setText(text);
+    setAccessibleName(text);
+}
+
+void CommandButton::onClick(std::function<void()> handler) {
+    click_ = std::move(handler);
+}
+
+void CommandButton::Click() {
+    if (isEnabled()) {
+        click();
+    }
+}
+
+}  // namespace ui

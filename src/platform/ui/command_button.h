@@ -1,0 +1,28 @@
+// The command button: a caption and a Click handler.
+#pragma once
+
+#include <QPushButton>
+
+#include <functional>
+
+#include "vb/text.h"
+
+namespace ui {
+
+class CommandButton final : public QPushButton {
+public:
+    explicit CommandButton(QWidget* parent);
+
+    vb::String Caption() const;
+    void setCaption(const vb::String& caption);  // also the accessible name
+
+    // The handler runs guarded: a run-time error in it ends in the report.
+    void onClick(std::function<void()> handler);
+    // As a user's click would, when the button is enabled.
+    void Click();
+
+private:
+    std::function<void()> click_;
+};
+
+}  // namespace ui

@@ -1,0 +1,248 @@
+#include "ui/form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QString>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "ui/application.h"
+#include "vb/runtime_error.h"
+
+namespace ui {
+
+namespace {
+
+std::vector<Form*>& loaded_forms() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+std::function<void(Form&)>& modal_hook() {
+    static std::function<void(Form&)> hook;
+    return hook;
+}
+
+}  // namespace
+
+// The top-level widget of a loaded form: it refuses to be closed by the window system.
+class Form::Window final : public QWidget {
+public:
+    explicit Window(Form& form)
+        : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+          form_(form) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        guarded([this] { form_.close_requested(); });
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape) {
+            guarded([this] { form_.close_requested(); });
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+
+private:
+    Form& form_;
+};
+
+Form::Form(vb::String caption, int client_width, int client_height)
+    : caption_(std::move(caption)), client_width_(client_width), client_height_(client_height) {}
+
+Form::~Form() {
+    auto& forms = loaded_forms();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    if (window_ != nullptr && QCoreApplication::instance() != nullptr) {
+        delete window_.data();
+    }
+}
+
+void Form::Load() {
+    if (IsLoaded()) {
+        return;
+    }
+    auto* window = new Window(*this);
+    window_ = window;
+    window->setWindowTitle(QString::fromStdU16String(caption_));
+    window->setFixedSize(to_pixels_x(client_width_), to_pixels_y(client_height_));
+    if (start_position_set_) {
+        move_window();
+    }
+    tab_stops_.clear();
+    create_controls(*window);
+    apply_tab_order();
+    loaded_forms().push_back(this);
+    Form_Load();
+}
+
+void Form::Unload() {
+    if (!IsLoaded()) {
+        return;
+    }
+    auto& forms = loaded_forms();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    if (modal_loop_ != nullptr) {
+        modal_loop_->quit();
+    }
+    QWidget* window = window_;
+    window_ = nullptr;
+    tab_stops_.clear();
+    window->hide();
+    window->deleteLater();
+}
+
+void Form::setCaption(const vb::String& caption) {
+    caption_ = caption;
+    if (IsLoaded()) {
+        window_->setWindowTitle(QString::fromStdU16String(caption_));
+    }
+}
+
+void Form::set_start_position(int left, int top) {
+    left_ = left;
+    top_ = top;
+    start_position_set_ = true;
+}
+
+void Form::move_window() {
+    if (IsLoaded()) {
+        window_->move(to_pixels_x(left_), to_pixels_y(top_));
+    }
+}
+
+// What code set: the window system may hold the window elsewhere (a window manager keeps
+// title bars on the screen), and the user may drag it, but placement reasons in its own terms.
+int Form::Left() const {
+    return left_;
+}
+
+int Form::Top() const {
+    return top_;
+}
+
+void Form::setLeft(int twips) {
+    left_ = twips;
+    move_window();
+    position_set();
+}
+
+void Form::setTop(int twips) {
+    top_ = twips;
+    move_window();
+    position_set();
+}
+
+// The frame of a window is known only once the window system has shown it; until then a
+// window is taken to get the frame that shown windows have, so that its outer size does not
+// change in the middle of its first movement.
+QSize Form::frame_extra() const {
+    static QSize known;
+    if (IsLoaded() && window_->isVisible()) {
+        const QSize extra = window_->frameGeometry().size() - window_->size();
+        if (!extra.isEmpty()) {
+            known = extra;
+        }
+        return extra.isEmpty() ? known : extra;
+    }
+    return known;
+}
+
+int Form::Width() const {
+    return client_width_ + to_twips_x(frame_extra().width());
+}
+
+int Form::Height() const {
+    return client_height_ + to_twips_y(frame_extra().height());
+}
+
+bool Form::Visible() const {
+    return IsLoaded() && window_->isVisible();
+}
+
+void Form::setVisible(bool visible) {
+    if (!IsLoaded()) {
+        vb::raise(vb::kInvalidProcedureCall);
+    }
+    if (visible == window_->isVisible()) {
+        return;
+    }
+    window_->setVisible(visible);
+    if (visible) {
+        (void)frame_extra();  // learn the frame as soon as the window system gives it
+    }
+}
+
+void Form::ShowModal() {
+    if (!IsLoaded()) {
+        Load();
+    }
+    window_->hide();
+    window_->setWindowModality(Qt::ApplicationModal);
+    window_->show();
+    QEventLoop loop;
+    modal_loop_ = &loop;
+    // Posted just before the loop starts, so it fires with the loop running.
+    QTimer::singleShot(0, &loop, [this] {
+        if (modal_loop_ != nullptr && modal_hook()) {
+            modal_hook()(*this);
+        }
+    });
+    loop.exec();
+    modal_loop_ = nullptr;
+}
+
+void Form::place(QWidget& control, const char* name, Rect rect, int tab_index) {
+    control.setObjectName(QString::fromLatin1(name));
+    control.setGeometry(to_pixels_x(rect.left), to_pixels_y(rect.top), to_pixels_x(rect.width),
+                        to_pixels_y(rect.height));
+    tab_stops_.push_back({&control, tab_index});
+}
+
+void Form::apply_tab_order() {
+    std::stable_sort(tab_stops_.begin(), tab_stops_.end(),
+                     [](const TabStop& a, const TabStop& b) { return a.tab_index < b.tab_index; });
+    QWidget* previous = nullptr;
+    QWidget* first = nullptr;
+    for (const TabStop& stop : tab_stops_) {
+        if (stop.widget->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, stop.widget);
+        }
+        if (first == nullptr && stop.widget->isEnabled()) {
+            first = stop.widget;
+        }
+        previous = stop.widget;
+    }
+    if (first != nullptr) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+namespace Forms {
+
+int Count() {
+    return static_cast<int>(loaded_forms().size());
+}
+
+Form& Item(int index) {
+    auto& forms = loaded_forms();
+    if (index < 0 || index >= static_cast<int>(forms.size())) {
+        vb::raise(vb::kSubscriptOutOfRange);
+    }
+    return *forms[static_cast<std::size_t>(index)];
+}
+
+}  // namespace Forms
+
+void set_modal_hook(std::function<void(Form&)> hook) {
+    modal_hook() = std::move(hook);
+}
+
+}  // namespace ui

@@ -1,0 +1,115 @@
+// A form: one window of the system with its controls, measured in twips. The form object
+// lives for the whole process; its window and controls live from Load to Unload.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+#include "ui/twips.h"
+#include "vb/text.h"
+
+class QEventLoop;
+
+namespace ui {
+
+class Form {
+public:
+    // Caption and client size as the window's designer gives them, in twips.
+    Form(vb::String caption, int client_width, int client_height);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window and its controls, appends the form to Forms, then runs
+    // Form_Load. Loading a loaded form does nothing. The window stays hidden until code
+    // makes it visible.
+    void Load();
+    // Takes the form out of Forms at once, ends its modal showing if any, hides the
+    // window and destroys it and its controls once control is back in the event loop,
+    // so that a form's own button may unload it.
+    void Unload();
+    bool IsLoaded() const { return window_ != nullptr; }
+
+    const vb::String& Caption() const { return caption_; }
+    void setCaption(const vb::String& caption);
+
+    // Outer frame, in twips. Left and Top read back what code set while the window
+    // stands at the nearest pixel.
+    int Left() const;
+    int Top() const;
+    void setLeft(int twips);
+    void setTop(int twips);
+    int Width() const;
+    int Height() const;
+
+    bool Visible() const;
+    void setVisible(bool visible);
+
+    // Shows the form application-modal and returns once it has been unloaded; meanwhile
+    // every other window, the main menu included, takes no input.
+    void ShowModal();
+
+    // The window while loaded, for tests and for the toolkit; null otherwise.
+    QWidget* window() const { return window_; }
+
+protected:
+    // Builds the controls inside the client area (add<>() below); runs within Load.
+    virtual void create_controls(QWidget& client) = 0;
+    virtual void Form_Load() {}
+    // A close request from the window system or Escape; ignored unless a form says so.
+    virtual void close_requested() {}
+    // Called after code has set Left or Top; lets a form follow its own movement.
+    virtual void position_set() {}
+
+    // The client position that the designer stored, used when the form is loaded.
+    void set_start_position(int left, int top);
+
+    // Creates a control of type C inside `container` at `rect` (twips, relative to the
+    // container), named `name` as the Qt objectName, at tab index `tab_index`.
+    template <typename C>
+    C* add(QWidget& container, const char* name, Rect rect, int tab_index) {
+        auto* control = new C(&container);
+        place(*control, name, rect, tab_index);
+        return control;
+    }
+
+private:
+    class Window;
+    friend class Window;
+
+    void place(QWidget& control, const char* name, Rect rect, int tab_index);
+    void apply_tab_order();
+    void move_window();
+    QSize frame_extra() const;
+
+    vb::String caption_;
+    int client_width_;
+    int client_height_;
+    int left_ = 0;
+    int top_ = 0;
+    bool start_position_set_ = false;
+    QPointer<QWidget> window_;
+    struct TabStop {
+        QWidget* widget;
+        int tab_index;
+    };
+    std::vector<TabStop> tab_stops_;
+    QEventLoop* modal_loop_ = nullptr;
+};
+
+namespace Forms {
+
+// The loaded forms in load order; the top window is Item(Count() - 1).
+int Count();
+Form& Item(int index);
+
+}  // namespace Forms
+
+// Called once each time a modal showing's nested loop is running, with the form shown;
+// tests use it to drive a modal dialog. An empty function removes the hook.
+void set_modal_hook(std::function<void(Form&)> hook);
+
+}  // namespace ui

@@ -1,0 +1,58 @@
+#include "ui/input_hold.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+
+namespace ui {
+
+namespace {
+
+int depth = 0;
+
+class InputFilter final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Wheel:
+            case QEvent::Shortcut:
+            case QEvent::ShortcutOverride:
+            case QEvent::ContextMenu:
+            case QEvent::TouchBegin:
+            case QEvent::TouchUpdate:
+            case QEvent::TouchEnd:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
+
+InputFilter* filter = nullptr;
+
+}  // namespace
+
+InputHold::InputHold() {
+    if (depth++ == 0 && QCoreApplication::instance() != nullptr) {
+        filter = new InputFilter;
+        QCoreApplication::instance()->installEventFilter(filter);
+    }
+}
+
+InputHold::~InputHold() {
+    if (--depth == 0 && filter != nullptr) {
+        delete filter;  // removes itself from the application
+        filter = nullptr;
+    }
+}
+
+bool InputHold::active() {
+    return depth > 0;
+}
+
+}  // namespace ui

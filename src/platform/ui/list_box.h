@@ -1,0 +1,56 @@
+// The list box: items in insertion order or sorted, single or extended selection, in one
+// column or in one column continued in further columns with a horizontal scroll bar.
+// The sorted order folds to lower case and compares by code point, ties broken by plain
+// code point; an item equal to existing ones goes after them. Adding an item finds its
+// place by binary search, so filling a list stays n log n.
+#pragma once
+
+#include <QListView>
+
+#include <functional>
+#include <memory>
+
+#include "vb/text.h"
+
+namespace ui {
+
+class ListModel;
+
+class ListBox final : public QListView {
+public:
+    enum class MultiSelect { kNone, kSimple, kExtended };
+
+    explicit ListBox(QWidget* parent);
+    ~ListBox() override;
+
+    void setSorted(bool sorted);  // before the first item is added
+    void setMultiSelect(MultiSelect mode);
+    void setColumns(bool continued_in_columns);
+
+    void AddItem(const vb::String& item);  // at its sorted place, or at the end
+    void RemoveItem(int index);
+    void Clear();
+    // Adds many at once, each at its place, with one layout of the view at the end.
+    void AddItems(const std::vector<vb::String>& items);
+
+    int ListCount() const;
+    vb::String List(int index) const;  // the empty text beyond the last item
+    bool Selected(int index) const;
+    void setSelected(int index, bool selected);
+    int SelCount() const;
+    int ListIndex() const;  // the current item, -1 when none
+    void setListIndex(int index);
+
+    void onClick(std::function<void()> handler);
+    void onDblClick(std::function<void()> handler);
+
+private:
+    std::unique_ptr<ListModel> model_;
+    std::function<void()> click_;
+    std::function<void()> dbl_click_;
+};
+
+// The sorted order's comparison, shared with tests: true when `a` goes before `b`.
+bool sorts_before(std::u16string_view a, std::u16string_view b);
+
+}  // namespace ui
