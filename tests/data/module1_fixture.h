@@ -6,6 +6,7 @@
 #include <string>
 
 #include "data/module1.h"
+#include "run_time_error.h"
 #include "scratch_database.h"
 #include "vb/runtime_error.h"
 
@@ -25,15 +26,9 @@ protected:
         connectes[nb_connectes - 1] = Compte{login, password};
     }
 
-    // The run-time error that `action` raised, or a number 0 if it raised none.
     template <typename Action>
     static vb::RuntimeError error_of(Action&& action) {
-        try {
-            action();
-        } catch (const vb::RuntimeError& error) {
-            return error;
-        }
-        return vb::RuntimeError(0, "");
+        return test_support::error_of(action);
     }
 
     test_support::ScratchDatabase db;

@@ -11,19 +11,6 @@ namespace ado {
 
 namespace {
 
-bool equals_ignoring_case(std::u16string_view a, std::u16string_view b) {
-    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::u16string_view text_argument(sqlite3_value* value) {
     const auto* text = static_cast<const char16_t*>(sqlite3_value_text16(value));
     const int bytes = sqlite3_value_bytes16(value);
@@ -59,7 +46,7 @@ Connection::~Connection() {
 }
 
 void Connection::Open() {
-    if (!equals_ignoring_case(Provider, kJetProvider)) {
+    if (!vb::equals_ignoring_ascii_case(Provider, kJetProvider)) {
         throw vb::RuntimeError(kProviderNotFound,
                                "Provider cannot be found. It may not be properly installed.");
     }

@@ -38,19 +38,6 @@ vb::Variant value_of(sqlite3_stmt* statement, int column) {
     }
 }
 
-bool same_name(std::u16string_view a, std::u16string_view b) {
-    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 void Recordset::Open(const vb::String& source, Connection& connection, CursorTypeEnum,
@@ -133,7 +120,7 @@ bool Recordset::Eof() const {
 
 const vb::Variant& Recordset::Fields(std::u16string_view name) const {
     for (std::size_t c = 0; c < columns_.size(); ++c) {
-        if (same_name(columns_[c], name)) {
+        if (vb::equals_ignoring_ascii_case(columns_[c], name)) {
             if (Eof()) {
                 throw vb::RuntimeError(kNoCurrentRecord,
                                        "Either BOF or EOF is True, or the current record has "

@@ -13,4 +13,7 @@ using String = std::u16string;
 std::string to_utf8(std::u16string_view text);
 String from_utf8(std::string_view text);
 
+// Equal but for the case of ASCII letters, as names of providers and columns compare.
+bool equals_ignoring_ascii_case(std::u16string_view a, std::u16string_view b);
+
 }  // namespace vb

@@ -23,22 +23,6 @@ String ascii(const std::string& text) {
     return String(text.begin(), text.end());
 }
 
-bool equals_ignoring_ascii_case(const String& text, std::u16string_view word) {
-    if (text.size() != word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        if (c >= u'A' && c <= u'Z') {
-            c = static_cast<char16_t>(c - u'A' + u'a');
-        }
-        if (c != word[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // A number written in text, surrounded by blanks at most; nothing else converts.
 std::optional<double> parse_number(const String& text) {
     std::string narrow;

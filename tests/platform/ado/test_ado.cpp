@@ -7,11 +7,14 @@
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
+#include "run_time_error.h"
 #include "scratch_database.h"
 #include "vb/runtime_error.h"
 #include "vb/variant.h"
 
 namespace {
+
+using test_support::error_of;
 
 class Ado : public ::testing::Test {
 protected:
@@ -40,16 +43,6 @@ protected:
         }
         rs.Close();
         return values;
-    }
-
-    template <typename Action>
-    static vb::RuntimeError error_of(Action&& action) {
-        try {
-            action();
-        } catch (const vb::RuntimeError& error) {
-            return error;
-        }
-        return vb::RuntimeError(0, "");
     }
 
     void run(const vb::String& statement) {

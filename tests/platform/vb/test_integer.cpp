@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "run_time_error.h"
+
 #include "vb/dyn_array.h"
 #include "vb/integer.h"
 
 namespace {
 
-int error_number_of(auto&& action) {
-    try {
-        action();
-    } catch (const vb::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
+using test_support::error_number_of;
 
 TEST(Integer, ArithmeticWithinSixteenBits) {
     vb::Integer n = 32766;

@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "run_time_error.h"
+
 #include "vb/variant.h"
 
 namespace {
 
-int error_number_of(auto&& action) {
-    try {
-        action();
-    } catch (const vb::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
+using test_support::error_number_of;
 
 TEST(Variant, ConvertsToText) {
     EXPECT_EQ(vb::CStr(vb::Variant(vb::String(u"abc"))), u"abc");
