@@ -9,8 +9,20 @@ namespace Module1 {
 
 namespace {
 
-vb::String text(const ado::Recordset& row, std::u16string_view column) {
-    return vb::CStr(row.Fields(column));
+// A text column fitted straight into its field, without an intermediate copy.
+struct Text {
+    const vb::Variant& value;
+    template <std::size_t N>
+    operator vb::FixedText<N>() const {  // NOLINT
+        if (const auto* text = std::get_if<vb::String>(&value.value())) {
+            return vb::FixedText<N>(*text);
+        }
+        return vb::FixedText<N>(vb::CStr(value));
+    }
+};
+
+Text text(const ado::Recordset& row, std::u16string_view column) {
+    return {row.Fields(column)};
 }
 
 }  // namespace

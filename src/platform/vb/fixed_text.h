@@ -2,7 +2,6 @@
 // longer value is cut to the width. Nothing here ever trims.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <concepts>
 #include <cstddef>
@@ -48,9 +47,10 @@ public:
 
 private:
     void assign(std::u16string_view text) {
-        const std::size_t n = std::min(text.size(), N);
-        std::copy_n(text.begin(), n, chars_.begin());
-        std::fill(chars_.begin() + n, chars_.end(), u' ');
+        // A plain loop: GCC's bounds warning misreads copy_n from short literals here.
+        for (std::size_t i = 0; i < N; ++i) {
+            chars_[i] = i < text.size() ? text[i] : u' ';
+        }
     }
 
     std::array<char16_t, N> chars_;
