@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include "ui/input_hold.h"
+
 #include <QMessageBox>
 
 #include <unistd.h>
@@ -20,17 +22,28 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void report_and_end(const vb::RuntimeError& error) {
+    // An error raised while the message box is up (by a paint, say) must not report again.
+    static bool reporting = false;
+    if (reporting) {
+        _exit(1);
+    }
+    reporting = true;
     const std::string text = vb::report_text(error);
     std::fputs((text + "\n").c_str(), stderr);
     std::fflush(stderr);
-    if (qApp != nullptr && QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
+        QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        release_input_holds();
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Guichet"),
                         QString::fromStdString(text), QMessageBox::Ok);
+        box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     }
     _exit(1);
 }
 
+// Posted events first, so that what a handler posted runs before this returns; a window
+// deleted later stays until control is back in the loop that deleted it.
 void DoEvents() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);

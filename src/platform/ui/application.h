@@ -31,8 +31,9 @@ void guarded(Handler&& handler) {
         report_and_end(error);
     } catch (const std::bad_alloc&) {
         report_and_end(vb::RuntimeError(vb::kOutOfMemory, vb::description_of(vb::kOutOfMemory)));
-    } catch (const std::exception& error) {
-        report_and_end(vb::RuntimeError(vb::kInternalError, error.what()));
+    } catch (const std::exception&) {
+        report_and_end(
+            vb::RuntimeError(vb::kInternalError, vb::description_of(vb::kInternalError)));
     }
 }
 

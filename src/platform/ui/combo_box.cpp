@@ -1,8 +1,9 @@
 #include "ui/combo_box.h"
 
-#include <QLineEdit>
+#include <QSignalBlocker>
 
 #include "ui/application.h"
+#include "ui/control_errors.h"
 
 namespace ui {
 
@@ -37,19 +38,24 @@ void ComboBox::setText(const vb::String& text) {
     }
 }
 
+// Adding an item chooses none and leaves the edit field as it was; Qt would choose the
+// first item added.
 void ComboBox::AddItem(const vb::String& item) {
+    const int chosen = currentIndex();
     const QString keep = isEditable() ? currentText() : QString();
+    const QSignalBlocker quiet(this);
     addItem(QString::fromStdU16String(item));
+    setCurrentIndex(chosen);
     if (isEditable()) {
-        setEditText(keep);  // adding an item leaves the edit field as it was
+        setEditText(keep);
     }
 }
 
+// Empties the list and the edit field both.
 void ComboBox::Clear() {
-    const QString keep = isEditable() ? currentText() : QString();
     clear();
     if (isEditable()) {
-        setEditText(keep);
+        setEditText(QString());
     }
 }
 
@@ -66,6 +72,9 @@ int ComboBox::ListIndex() const {
 }
 
 void ComboBox::setListIndex(int index) {
+    if (index < -1 || index >= count()) {
+        raise_invalid_property_value();
+    }
     setCurrentIndex(index);
 }
 

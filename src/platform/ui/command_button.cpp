@@ -1,5 +1,7 @@
 #include "ui/command_button.h"
 
+#include <QKeyEvent>
+
 #include "ui/application.h"
 
 namespace ui {
@@ -31,6 +33,15 @@ void CommandButton::Click() {
     if (isEnabled()) {
         click();
     }
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 }  // namespace ui

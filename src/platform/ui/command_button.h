@@ -21,6 +21,10 @@ public:
     // As a user's click would, when the button is enabled.
     void Click();
 
+protected:
+    // Enter, like Space, presses the button that has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     std::function<void()> click_;
 };

@@ -20,6 +20,12 @@ std::vector<Form*>& loaded_forms() {
     return forms;
 }
 
+// The frame margins, learnt from the last window that the window system framed.
+QSize& known_frame_extra() {
+    static QSize extra;
+    return extra;
+}
+
 std::function<void(Form&)>& modal_hook() {
     static std::function<void(Form&)> hook;
     return hook;
@@ -27,28 +33,35 @@ std::function<void(Form&)>& modal_hook() {
 
 }  // namespace
 
-// The top-level widget of a loaded form: it refuses to be closed by the window system.
+// The top-level widget of a loaded form: it refuses to be closed by the window system. Once
+// unloaded it waits for its deletion on its own, answering to no form.
 class Form::Window final : public QWidget {
 public:
     explicit Window(Form& form)
         : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-          form_(form) {}
+          form_(&form) {}
+
+    void detach() { form_ = nullptr; }
 
 protected:
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
-        guarded([this] { form_.close_requested(); });
+        if (form_ != nullptr) {
+            guarded([this] { form_->close_requested(); });
+        }
     }
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Escape) {
-            guarded([this] { form_.close_requested(); });
+            if (form_ != nullptr) {
+                guarded([this] { form_->close_requested(); });
+            }
             return;
         }
         QWidget::keyPressEvent(event);
     }
 
 private:
-    Form& form_;
+    Form* form_;
 };
 
 Form::Form(vb::String caption, int client_width, int client_height)
@@ -69,9 +82,12 @@ void Form::Load() {
     auto* window = new Window(*this);
     window_ = window;
     window->setWindowTitle(QString::fromStdU16String(caption_));
-    window->setFixedSize(to_pixels_x(client_width_), to_pixels_y(client_height_));
-    if (start_position_set_) {
-        move_window();
+    const QSize client(to_pixels_x(client_width_), to_pixels_y(client_height_));
+    window->setFixedSize(client);
+    if (has_start_position_) {
+        left_ = start_left_;
+        top_ = start_top_;
+        window->move(to_pixels_x(left_), to_pixels_y(top_));
     }
     tab_stops_.clear();
     create_controls(*window);
@@ -89,10 +105,12 @@ void Form::Unload() {
     if (modal_loop_ != nullptr) {
         modal_loop_->quit();
     }
-    QWidget* window = window_;
+    auto* window = static_cast<Window*>(window_.data());
     window_ = nullptr;
+    window->detach();
     tab_stops_.clear();
     window->hide();
+    // Not at once: the handler that unloads may belong to one of the window's own controls.
     window->deleteLater();
 }
 
@@ -104,9 +122,9 @@ void Form::setCaption(const vb::String& caption) {
 }
 
 void Form::set_start_position(int left, int top) {
-    left_ = left;
-    top_ = top;
-    start_position_set_ = true;
+    start_left_ = left;
+    start_top_ = top;
+    has_start_position_ = true;
 }
 
 void Form::move_window() {
@@ -137,19 +155,17 @@ void Form::setTop(int twips) {
     position_set();
 }
 
-// The frame of a window is known only once the window system has shown it; until then a
-// window is taken to get the frame that shown windows have, so that its outer size does not
-// change in the middle of its first movement.
+// The window system gives a window its frame only once it is shown. Until then a window is
+// taken to get the frame that the windows shown before it got, so that its outer size does
+// not change in the middle of its first movement.
 QSize Form::frame_extra() const {
-    static QSize known;
     if (IsLoaded() && window_->isVisible()) {
         const QSize extra = window_->frameGeometry().size() - window_->size();
-        if (!extra.isEmpty()) {
-            known = extra;
+        if (!extra.isNull()) {
+            known_frame_extra() = extra;
         }
-        return extra.isEmpty() ? known : extra;
     }
-    return known;
+    return known_frame_extra();
 }
 
 int Form::Width() const {
@@ -166,7 +182,13 @@ bool Form::Visible() const {
 
 void Form::setVisible(bool visible) {
     if (!IsLoaded()) {
-        vb::raise(vb::kInvalidProcedureCall);
+        if (!visible) {
+            return;
+        }
+        Load();
+        if (!IsLoaded()) {
+            return;  // its load handler unloaded it
+        }
     }
     if (visible == window_->isVisible()) {
         return;
@@ -178,20 +200,27 @@ void Form::setVisible(bool visible) {
 }
 
 void Form::ShowModal() {
-    if (!IsLoaded()) {
-        Load();
+    Load();
+    if (!IsLoaded() || modal_loop_ != nullptr) {
+        return;
     }
     window_->hide();
     window_->setWindowModality(Qt::ApplicationModal);
     window_->show();
+    window_->activateWindow();
+    (void)frame_extra();
     QEventLoop loop;
     modal_loop_ = &loop;
-    // Posted just before the loop starts, so it fires with the loop running.
-    QTimer::singleShot(0, &loop, [this] {
-        if (modal_loop_ != nullptr && modal_hook()) {
+    // Posted just before the loop starts, so that it runs with the loop running.
+    std::function<void()> call_hook;
+    call_hook = [this, &loop, &call_hook] {
+        if (!loop.isRunning()) {
+            QTimer::singleShot(0, &loop, call_hook);
+        } else if (modal_loop_ == &loop && modal_hook()) {
             modal_hook()(*this);
         }
-    });
+    };
+    QTimer::singleShot(0, &loop, call_hook);
     loop.exec();
     modal_loop_ = nullptr;
 }

@@ -46,10 +46,11 @@ public:
     int Height() const;
 
     bool Visible() const;
+    // Making an unloaded form visible loads it first, as referring to it would.
     void setVisible(bool visible);
 
-    // Shows the form application-modal and returns once it has been unloaded; meanwhile
-    // every other window, the main menu included, takes no input.
+    // Loads the form if need be, shows it application-modal and returns once it has been
+    // unloaded; meanwhile every other window, the main menu included, takes no input.
     void ShowModal();
 
     // The window while loaded, for tests and for the toolkit; null otherwise.
@@ -64,7 +65,8 @@ protected:
     // Called after code has set Left or Top; lets a form follow its own movement.
     virtual void position_set() {}
 
-    // The client position that the designer stored, used when the form is loaded.
+    // The frame position that the designer stored, used at every load. A form without
+    // one starts wherever the window system puts it, until code moves it.
     void set_start_position(int left, int top);
 
     // Creates a control of type C inside `container` at `rect` (twips, relative to the
@@ -90,7 +92,9 @@ private:
     int client_height_;
     int left_ = 0;
     int top_ = 0;
-    bool start_position_set_ = false;
+    bool has_start_position_ = false;
+    int start_left_ = 0;
+    int start_top_ = 0;
     QPointer<QWidget> window_;
     struct TabStop {
         QWidget* widget;

@@ -8,6 +8,7 @@ namespace ui {
 
 namespace {
 
+// The holds alive, and the one filter that they share.
 int depth = 0;
 
 class InputFilter final : public QObject {
@@ -26,6 +27,8 @@ public:
             case QEvent::TouchBegin:
             case QEvent::TouchUpdate:
             case QEvent::TouchEnd:
+            case QEvent::TabletPress:
+            case QEvent::TabletRelease:
                 return true;
             default:
                 return false;
@@ -53,6 +56,11 @@ InputHold::~InputHold() {
 
 bool InputHold::active() {
     return depth > 0;
+}
+
+void release_input_holds() {
+    delete filter;
+    filter = nullptr;
 }
 
 }  // namespace ui

@@ -15,4 +15,8 @@ public:
     static bool active();
 };
 
+// For the run-time error report only: lets input through again, whatever holds are alive,
+// so that the report's message box can be answered. The process ends right after.
+void release_input_holds();
+
 }  // namespace ui

@@ -12,13 +12,16 @@ public:
     explicit Label(QWidget* parent);
 
     vb::String Caption() const;
-    void setCaption(const vb::String& caption);  // shown as plain text, also the accessible name
+    // Shown as plain text; also the accessible name, its own and that of the box it labels.
+    void setCaption(const vb::String& caption);
 
+    using QLabel::setFont;
     // A face that is not installed falls back to the nearest installed one.
     void setFont(const QString& face, bool bold, double points);
 };
 
-// Makes `label` the label of `box`: its caption becomes the box's accessible name.
+// Makes `label` the label of `box`: its caption becomes the box's accessible name, the
+// name a screen reader speaks when the box takes the focus.
 void set_label(Label& label, QWidget& box);
 
 }  // namespace ui

@@ -2,10 +2,12 @@
 
 #include <QAbstractListModel>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/control_errors.h"
 #include "vb/runtime_error.h"
 
 namespace ui {
@@ -23,13 +25,129 @@ Item make_item(const vb::String& text) {
     return {std::move(value), std::move(key)};
 }
 
-bool item_before(const Item& a, const Item& b) {
-    const int by_key = QString::compare(a.key, b.key, Qt::CaseSensitive);
-    if (by_key != 0) {
-        return by_key < 0;
+// UTF-16 code units in code point order: the units of a surrogate pair go after those of
+// U+E000 to U+FFFF, as the characters they encode do.
+char16_t code_point_order(QChar unit) {
+    const char16_t u = unit.unicode();
+    if (u >= 0xE000) {
+        return static_cast<char16_t>(u - 0x800);
     }
-    return QString::compare(a.text, b.text, Qt::CaseSensitive) < 0;
+    if (u >= 0xD800) {
+        return static_cast<char16_t>(u + 0x2000);
+    }
+    return u;
 }
+
+bool before_by_code_point(const QString& a, const QString& b) {
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](QChar x, QChar y) { return code_point_order(x) < code_point_order(y); });
+}
+
+bool item_before(const Item& a, const Item& b) {
+    if (a.key != b.key) {
+        return before_by_code_point(a.key, b.key);
+    }
+    return before_by_code_point(a.text, b.text);
+}
+
+// The items in rows, kept in chunks of a few hundred: finding a row walks the chunk sizes,
+// and an insertion or removal moves the items of one chunk only, so that a list of tens of
+// thousands fills in n log n comparisons and little copying.
+class ItemRows final {
+public:
+    int size() const { return size_; }
+
+    const Item& at(int row) const {
+        const auto [chunk, offset] = locate(row);
+        return chunks_[chunk][offset];
+    }
+
+    // The row after every item that does not sort after `item`.
+    int upper_bound(const Item& item) const {
+        const auto chunk = std::partition_point(
+            chunks_.begin(), chunks_.end(),
+            [&](const std::vector<Item>& c) { return !item_before(item, c.back()); });
+        int row = 0;
+        for (auto c = chunks_.begin(); c != chunk; ++c) {
+            row += static_cast<int>(c->size());
+        }
+        if (chunk != chunks_.end()) {
+            row += static_cast<int>(
+                std::upper_bound(chunk->begin(), chunk->end(), item, item_before) - chunk->begin());
+        }
+        return row;
+    }
+
+    void insert(int row, Item item) {
+        if (chunks_.empty()) {
+            chunks_.emplace_back();
+        }
+        auto [chunk, offset] =
+            row == size_ ? std::pair(chunks_.size() - 1, chunks_.back().size()) : locate(row);
+        auto& items = chunks_[chunk];
+        items.insert(items.begin() + static_cast<std::ptrdiff_t>(offset), std::move(item));
+        ++size_;
+        if (items.size() > 2 * kChunk) {
+            std::vector<Item> upper(std::make_move_iterator(items.begin() + kChunk),
+                                    std::make_move_iterator(items.end()));
+            items.resize(kChunk);
+            chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(chunk) + 1,
+                           std::move(upper));
+        }
+    }
+
+    void erase(int row) {
+        const auto [chunk, offset] = locate(row);
+        auto& items = chunks_[chunk];
+        items.erase(items.begin() + static_cast<std::ptrdiff_t>(offset));
+        --size_;
+        if (items.empty()) {
+            chunks_.erase(chunks_.begin() + static_cast<std::ptrdiff_t>(chunk));
+        }
+    }
+
+    void clear() {
+        chunks_.clear();
+        size_ = 0;
+    }
+
+    std::vector<Item> take_all() {
+        std::vector<Item> all;
+        all.reserve(static_cast<std::size_t>(size_));
+        for (auto& chunk : chunks_) {
+            std::move(chunk.begin(), chunk.end(), std::back_inserter(all));
+        }
+        clear();
+        return all;
+    }
+
+    void assign(std::vector<Item> all) {
+        clear();
+        for (std::size_t from = 0; from < all.size(); from += kChunk) {
+            const std::size_t to = std::min(all.size(), from + kChunk);
+            chunks_.emplace_back(std::make_move_iterator(all.begin() + from),
+                                 std::make_move_iterator(all.begin() + to));
+        }
+        size_ = static_cast<int>(all.size());
+    }
+
+private:
+    static constexpr std::size_t kChunk = 256;
+
+    std::pair<std::size_t, std::size_t> locate(int row) const {
+        auto offset = static_cast<std::size_t>(row);
+        std::size_t chunk = 0;
+        while (offset >= chunks_[chunk].size()) {
+            offset -= chunks_[chunk].size();
+            ++chunk;
+        }
+        return {chunk, offset};
+    }
+
+    std::vector<std::vector<Item>> chunks_;  // none of them empty
+    int size_ = 0;
+};
 
 }  // namespace
 
@@ -40,56 +158,67 @@ bool sorts_before(std::u16string_view a, std::u16string_view b) {
 class ListModel final : public QAbstractListModel {
 public:
     bool sorted = false;
-    std::vector<Item> items;
+    ItemRows rows;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : static_cast<int>(items.size());
+        return parent.isValid() ? 0 : rows.size();
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || index.row() >= rowCount()) {
+        if (!index.isValid() || index.row() >= rows.size()) {
             return {};
         }
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
-            return items[static_cast<std::size_t>(index.row())].text;
+            return rows.at(index.row()).text;
         }
         return {};
     }
 
     void add(Item item) {
-        const auto at =
-            sorted ? std::upper_bound(items.begin(), items.end(), item, item_before) : items.end();
-        const int row = static_cast<int>(at - items.begin());
+        const int row = sorted ? rows.upper_bound(item) : rows.size();
         beginInsertRows(QModelIndex(), row, row);
-        items.insert(at, std::move(item));
+        rows.insert(row, std::move(item));
         endInsertRows();
     }
 
+    // Appended, or into an empty list, the batch is one insertion of rows; merged into
+    // sorted items already there, it resets the list.
     void add_all(std::vector<Item> batch) {
-        beginResetModel();
+        if (batch.empty()) {
+            return;
+        }
         if (sorted) {
             std::stable_sort(batch.begin(), batch.end(), item_before);
-            std::vector<Item> merged;
-            merged.reserve(items.size() + batch.size());
-            // On ties the items already there come first.
-            std::merge(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()),
-                       std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()),
-                       std::back_inserter(merged), item_before);
-            items = std::move(merged);
-        } else {
-            std::move(batch.begin(), batch.end(), std::back_inserter(items));
         }
+        const int first = rows.size();
+        if (!sorted || first == 0) {
+            beginInsertRows(QModelIndex(), first, first + static_cast<int>(batch.size()) - 1);
+            std::vector<Item> items = rows.take_all();
+            std::move(batch.begin(), batch.end(), std::back_inserter(items));
+            rows.assign(std::move(items));
+            endInsertRows();
+            return;
+        }
+        beginResetModel();
+        std::vector<Item> items = rows.take_all();
+        std::vector<Item> merged;
+        merged.reserve(items.size() + batch.size());
+        // On ties the items already there come first.
+        std::merge(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()),
+                   std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()),
+                   std::back_inserter(merged), item_before);
+        rows.assign(std::move(merged));
         endResetModel();
     }
 
     void remove(int row) {
         beginRemoveRows(QModelIndex(), row, row);
-        items.erase(items.begin() + row);
+        rows.erase(row);
         endRemoveRows();
     }
 
     void clear() {
         beginResetModel();
-        items.clear();
+        rows.clear();
         endResetModel();
     }
 };
@@ -99,11 +228,7 @@ ListBox::ListBox(QWidget* parent) : QListView(parent), model_(std::make_unique<L
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListView::clicked, this, [this] {
-        if (click_) {
-            guarded(click_);
-        }
-    });
+    connect(this, &QListView::clicked, this, &ListBox::clicked_item);
     connect(this, &QListView::doubleClicked, this, [this] {
         if (dbl_click_) {
             guarded(dbl_click_);
@@ -139,6 +264,8 @@ void ListBox::setColumns(bool continued_in_columns) {
     setResizeMode(continued_in_columns ? QListView::Adjust : QListView::Fixed);
     setHorizontalScrollBarPolicy(continued_in_columns ? Qt::ScrollBarAsNeeded
                                                       : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(continued_in_columns ? Qt::ScrollBarAlwaysOff
+                                                    : Qt::ScrollBarAsNeeded);
 }
 
 void ListBox::AddItem(const vb::String& item) {
@@ -158,7 +285,12 @@ void ListBox::RemoveItem(int index) {
     if (index < 0 || index >= ListCount()) {
         vb::raise(vb::kInvalidProcedureCall);
     }
+    const bool was_current = index == ListIndex();
     model_->remove(index);
+    // No item takes the place of the current one that went, as the view would have it.
+    if (was_current) {
+        setListIndex(-1);
+    }
 }
 
 void ListBox::Clear() {
@@ -173,19 +305,19 @@ vb::String ListBox::List(int index) const {
     if (index < 0 || index >= ListCount()) {
         return {};
     }
-    return model_->items[static_cast<std::size_t>(index)].text.toStdU16String();
+    return model_->rows.at(index).text.toStdU16String();
 }
 
 bool ListBox::Selected(int index) const {
     if (index < 0 || index >= ListCount()) {
-        vb::raise(vb::kInvalidProcedureCall);
+        raise_invalid_property_array_index();
     }
     return selectionModel()->isSelected(model_->index(index));
 }
 
 void ListBox::setSelected(int index, bool selected) {
     if (index < 0 || index >= ListCount()) {
-        vb::raise(vb::kInvalidProcedureCall);
+        raise_invalid_property_array_index();
     }
     const auto flags = selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
     if (selectionMode() == QAbstractItemView::SingleSelection && selected) {
@@ -205,12 +337,35 @@ int ListBox::ListIndex() const {
     return current.isValid() ? current.row() : -1;
 }
 
+// With single selection the current item is the selected one, so -1 also selects none.
 void ListBox::setListIndex(int index) {
-    if (index < 0) {
+    if (index < -1 || index >= ListCount()) {
+        raise_invalid_property_value();
+    }
+    if (index == -1) {
+        if (selectionMode() == QAbstractItemView::SingleSelection) {
+            selectionModel()->clearSelection();
+        }
         selectionModel()->clearCurrentIndex();
         return;
     }
     setCurrentIndex(model_->index(index));
+}
+
+void ListBox::clicked_item() {
+    if (click_) {
+        guarded(click_);
+    }
+}
+
+// Moving to another item, or selecting one, by keyboard counts as a click.
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex current = currentIndex();
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    QListView::keyPressEvent(event);
+    if (currentIndex() != current || selectionModel()->selectedIndexes() != selected) {
+        clicked_item();
+    }
 }
 
 void ListBox::onClick(std::function<void()> handler) {

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "vb/text.h"
 
@@ -30,21 +31,28 @@ public:
     void AddItem(const vb::String& item);  // at its sorted place, or at the end
     void RemoveItem(int index);
     void Clear();
-    // Adds many at once, each at its place, with one layout of the view at the end.
+    // Adds many at once, each at its place, with one layout of the view at the end. Merged
+    // into a sorted list that has items, the batch leaves no item selected or current.
     void AddItems(const std::vector<vb::String>& items);
 
     int ListCount() const;
     vb::String List(int index) const;  // the empty text beyond the last item
-    bool Selected(int index) const;
+    bool Selected(int index) const;    // an index beyond the items is an error
     void setSelected(int index, bool selected);
     int SelCount() const;
     int ListIndex() const;  // the current item, -1 when none
     void setListIndex(int index);
 
+    // Click: the user clicked an item, or moved to or selected one by keyboard.
     void onClick(std::function<void()> handler);
     void onDblClick(std::function<void()> handler);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void clicked_item();
+
     std::unique_ptr<ListModel> model_;
     std::function<void()> click_;
     std::function<void()> dbl_click_;

@@ -2,40 +2,28 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QResizeEvent>
 
 #include "ui/application.h"
 
 namespace ui {
 
-namespace {
-
-// Fills the box with its editor whatever size the box is given.
-class FillFilter final : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Resize) {
-            auto* box = static_cast<QWidget*>(watched);
-            for (QObject* child : box->children()) {
-                if (auto* editor = qobject_cast<QWidget*>(child)) {
-                    editor->setGeometry(box->rect());
-                }
-            }
-        }
-        return false;
-    }
-};
-
-}  // namespace
-
 TextBox::TextBox(QWidget* parent) : QWidget(parent) {
-    installEventFilter(new FillFilter(this));
     setMultiLine(false);
 }
 
 QWidget* TextBox::editor() const {
     return line_ != nullptr ? static_cast<QWidget*>(line_) : static_cast<QWidget*>(lines_);
+}
+
+void TextBox::resizeEvent(QResizeEvent* event) {
+    editor()->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+void TextBox::changed() {
+    if (change_) {
+        guarded(change_);
+    }
 }
 
 void TextBox::setMultiLine(bool multi_line, ScrollBars scroll_bars) {
@@ -53,30 +41,29 @@ void TextBox::setMultiLine(bool multi_line, ScrollBars scroll_bars) {
                                                         : Qt::ScrollBarAlwaysOff);
         lines_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn
                                                     : Qt::ScrollBarAlwaysOff);
+        // Without a horizontal scroll bar, long lines wrap at the box's width.
         lines_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-        connect(lines_, &QPlainTextEdit::textChanged, this, [this] {
-            if (change_) {
-                guarded(change_);
-            }
-        });
+        lines_->setTabChangesFocus(true);  // Tab goes to the next control, as in one line
+        connect(lines_, &QPlainTextEdit::textChanged, this, &TextBox::changed);
     } else {
         line_ = new QLineEdit(this);
-        connect(line_, &QLineEdit::textChanged, this, [this] {
-            if (change_) {
-                guarded(change_);
-            }
-        });
+        connect(line_, &QLineEdit::textChanged, this, &TextBox::changed);
     }
     QWidget* inner = editor();
     inner->setGeometry(rect());
     inner->setAccessibleName(accessibleName());
     setFocusProxy(inner);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(inner->focusPolicy());
     inner->show();
 }
 
 vb::String TextBox::Text() const {
-    return (line_ != nullptr ? line_->text() : lines_->toPlainText()).toStdU16String();
+    if (line_ != nullptr) {
+        return line_->text().toStdU16String();
+    }
+    QString text = lines_->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text.toStdU16String();
 }
 
 void TextBox::setText(const vb::String& text) {
@@ -97,7 +84,8 @@ void TextBox::setPasswordChar(char16_t character) {
         line_->setStyleSheet(QString());
     } else {
         line_->setEchoMode(QLineEdit::Password);
-        line_->setStyleSheet(QStringLiteral("lineedit-password-character: %1").arg(int(character)));
+        line_->setStyleSheet(
+            QStringLiteral("lineedit-password-character: %1").arg(static_cast<int>(character)));
     }
 }
 
