@@ -56,12 +56,15 @@ void Connection::Open() {
     if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         throw vb::RuntimeError(kGeneralFailure, "Could not find file '" + path + "'.");
     }
+    // A connection lives on the thread that opened it, so SQLite's own locking is not needed.
     sqlite3* db = nullptr;
-    int result = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    int result =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (result == SQLITE_READONLY || result == SQLITE_CANTOPEN) {
         sqlite3_close(db);
         db = nullptr;
-        result = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+        result =
+            sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     }
     if (result != SQLITE_OK) {
         const std::string message = "Could not use '" + path + "'; " + sqlite3_errstr(result) + ".";

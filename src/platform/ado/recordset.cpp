@@ -21,23 +21,6 @@ struct Finalize {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 };
 
-vb::Variant value_of(sqlite3_stmt* statement, int column) {
-    switch (sqlite3_column_type(statement, column)) {
-        case SQLITE_NULL:
-            return vb::Null{};
-        case SQLITE_INTEGER:
-            return std::int64_t{sqlite3_column_int64(statement, column)};
-        case SQLITE_FLOAT:
-            return sqlite3_column_double(statement, column);
-        default: {
-            const auto* text =
-                static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
-            const int bytes = sqlite3_column_bytes16(statement, column);
-            return vb::String(text, static_cast<std::size_t>(bytes) / 2);
-        }
-    }
-}
-
 }  // namespace
 
 void Recordset::Open(const vb::String& source, Connection& connection, CursorTypeEnum,
@@ -67,27 +50,52 @@ void Recordset::Open(const vb::String& source, Connection& connection, CursorTyp
         const auto* name = static_cast<const char16_t*>(sqlite3_column_name16(raw, c));
         columns_.emplace_back(name != nullptr ? name : u"");
     }
-    values_.clear();
-    rows_ = 0;
+    fields_.resize(columns_.size());
     while ((result = sqlite3_step(raw)) == SQLITE_ROW) {
         for (int c = 0; c < column_count; ++c) {
-            values_.push_back(value_of(raw, c));
+            read_cell(raw, c);
         }
         ++rows_;
     }
     if (result != SQLITE_DONE) {
-        columns_.clear();
-        values_.clear();
-        rows_ = 0;
+        Close();
         raise_sqlite_error(db, result, path);
     }
     current_ = 0;
     open_ = true;
 }
 
+void Recordset::read_cell(sqlite3_stmt* statement, int column) {
+    Cell& cell = cells_.emplace_back();
+    switch (sqlite3_column_type(statement, column)) {
+        case SQLITE_NULL:
+            cell.kind = Cell::Kind::kNull;
+            break;
+        case SQLITE_INTEGER:
+            cell.kind = Cell::Kind::kInteger;
+            cell.integer = sqlite3_column_int64(statement, column);
+            break;
+        case SQLITE_FLOAT:
+            cell.kind = Cell::Kind::kReal;
+            cell.real = sqlite3_column_double(statement, column);
+            break;
+        default: {
+            const auto* text =
+                static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
+            const auto length =
+                static_cast<std::size_t>(sqlite3_column_bytes16(statement, column)) / 2;
+            cell.kind = Cell::Kind::kText;
+            cell.text = {texts_.size(), length};
+            texts_.append(text, length);
+        }
+    }
+}
+
 void Recordset::Close() {
     columns_.clear();
-    values_.clear();
+    cells_.clear();
+    texts_.clear();
+    fields_.clear();
     rows_ = 0;
     current_ = 0;
     open_ = false;
@@ -127,7 +135,24 @@ const vb::Variant& Recordset::Fields(std::u16string_view name) const {
                                        "been deleted. Requested operation requires a current "
                                        "record.");
             }
-            return values_[current_ * columns_.size() + c];
+            const Cell& cell = cells_[current_ * columns_.size() + c];
+            vb::Variant& field = fields_[c];
+            switch (cell.kind) {
+                case Cell::Kind::kNull:
+                    field = vb::Null{};
+                    break;
+                case Cell::Kind::kInteger:
+                    field = cell.integer;
+                    break;
+                case Cell::Kind::kReal:
+                    field = cell.real;
+                    break;
+                case Cell::Kind::kText:
+                    field.assign_text(
+                        std::u16string_view(texts_).substr(cell.text.offset, cell.text.length));
+                    break;
+            }
+            return field;
         }
     }
     throw vb::RuntimeError(kItemNotFound,

@@ -1,12 +1,15 @@
 // ADO's Recordset: one statement of the Jet dialect opened on a connection. A query's
 // rows are read in full when it opens, so that RecordCount, MoveLast and MoveFirst cost
-// nothing; a write runs once and yields no rows.
+// nothing; a write runs once and yields no rows. The texts of all rows share one buffer,
+// and a field's Variant is made when it is asked for, so reading a row allocates nothing.
 #pragma once
 
 #include <vector>
 
 #include "vb/text.h"
 #include "vb/variant.h"
+
+struct sqlite3_stmt;
 
 namespace ado {
 
@@ -38,8 +41,25 @@ public:
     const vb::Variant& Fields(std::u16string_view name) const;
 
 private:
+    struct Cell {
+        enum class Kind : unsigned char { kNull, kInteger, kReal, kText } kind;
+        union {
+            std::int64_t integer;
+            double real;
+            struct {
+                std::size_t offset;
+                std::size_t length;
+            } text;
+        };
+    };
+
+    void read_cell(sqlite3_stmt* statement, int column);
+
     std::vector<vb::String> columns_;
-    std::vector<vb::Variant> values_;  // row after row
+    std::vector<Cell> cells_;  // row after row
+    std::u16string texts_;     // the characters of every text cell
+    // The current row's fields as asked for, one Variant per column, reused row after row.
+    mutable std::vector<vb::Variant> fields_;
     std::size_t rows_ = 0;
     std::size_t current_ = 0;
     bool open_ = false;

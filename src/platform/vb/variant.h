@@ -25,6 +25,15 @@ public:
     Variant(double value) : value_(value) {}             // NOLINT
     Variant(String value) : value_(std::move(value)) {}  // NOLINT
 
+    // Takes the text into the buffer this already holds, if it holds text.
+    void assign_text(std::u16string_view text) {
+        if (auto* held = std::get_if<String>(&value_)) {
+            held->assign(text);
+        } else {
+            value_ = String(text);
+        }
+    }
+
     bool is_null() const { return std::holds_alternative<Null>(value_); }
     const Value& value() const { return value_; }
 
