@@ -1,0 +1,64 @@
+// The FTP window: a browser of the local drives, folders and files on the left, and the
+// FTP-site panel and file buttons on the right, above a status box. Only the browser and
+// the two buttons that open the dialogs act.
+#pragma once
+
+#include "ui/combo_box.h"
+#include "ui/command_button.h"
+#include "ui/drive_list_box.h"
+#include "ui/form.h"
+#include "ui/frame.h"
+#include "ui/list_box.h"
+#include "ui/text_box.h"
+#include "vb/dyn_array.h"
+#include "vb/integer.h"
+#include "vb/text.h"
+
+class FtpForm final : public ui::Form {
+public:
+    FtpForm();
+
+    void drive_Change();
+    void lst_FILE_DblClick();
+    void btn_cfgFTP_Click();
+    void Command2_Click();
+
+    void ouvrir_lecteur();
+    void lire_dossier();
+    void afficher_dossier();
+
+    // The current folder: index 0 is the parent entry, then the folders, then the files.
+    vb::DynArray<vb::String> fichiers;
+    vb::Integer nb_fichiers;
+    vb::Integer nb_dossiers;
+    vb::String chemin;
+    vb::String chemin_affiche;
+
+    ui::Frame* Frame1 = nullptr;
+    ui::ListBox* lst_FILE = nullptr;
+    ui::DriveListBox* drive = nullptr;
+    ui::Frame* Frame2 = nullptr;
+    ui::ListBox* lst_FTP = nullptr;
+    ui::Frame* File = nullptr;
+    ui::CommandButton* Command1 = nullptr;
+    ui::CommandButton* Command2 = nullptr;
+    ui::CommandButton* Command3 = nullptr;
+    ui::CommandButton* Command4 = nullptr;
+    ui::CommandButton* Command5 = nullptr;
+    ui::Frame* Frame4 = nullptr;
+    ui::ComboBox* cmb_selFTP = nullptr;
+    ui::CommandButton* btn_cfgFTP = nullptr;
+    ui::CommandButton* btn_delFTP = nullptr;
+    ui::Frame* Frame3 = nullptr;
+    ui::TextBox* txt_state = nullptr;
+
+protected:
+    void create_controls(QWidget& client) override;
+    void Form_Load() override;
+
+private:
+    // Adds `name` after the entries read so far.
+    void append_entry(const vb::String& name);
+};
+
+FtpForm& ftp();
