@@ -1,24 +1,94 @@
 #include "fs/attributes.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
 #include "fs/drives_cache.h"
+#include "fs/last_folder.h"
 #include "fs/paths.h"
 #include "vb/runtime_error.h"
 
 namespace fs {
 
+namespace {
+
+// The folder whose entries were asked for last, held open: the browser reads the
+// attributes of every entry of one folder in a row, and looking a name up in an open folder
+// spares the kernel the walk down the whole path each time. Each new listing lets it go, as
+// does a change of the drive table, so that the folder held is the one the current listing
+// reads; a failure is always looked at again by its full path.
+class LastFolder final {
+public:
+    ~LastFolder() { forget(); }
+
+    int descriptor_for(std::u16string_view folder) {
+        if (fd_ >= 0 && folder == folder_ && generation_ == drive_table_generation()) {
+            return fd_;
+        }
+        forget();
+        const auto native = native_path(folder);
+        fd_ = ::open(native.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ >= 0) {
+            folder_ = folder;
+            generation_ = drive_table_generation();
+        }
+        return fd_;
+    }
+
+    void forget() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = -1;
+        folder_.clear();
+    }
+
+private:
+    vb::String folder_;
+    unsigned generation_ = 0;
+    int fd_ = -1;
+};
+
+LastFolder& last_folder() {
+    static LastFolder instance;
+    return instance;
+}
+
+bool stat_in_last_folder(const vb::String& path, struct stat& info) {
+    LastFolder& last = last_folder();
+    const std::size_t cut = path.rfind(u'\\');
+    if (cut == vb::String::npos || cut + 1 == path.size()) {
+        return false;
+    }
+    const std::u16string_view name = std::u16string_view(path).substr(cut + 1);
+    if (name.find_first_of(u"/\0", 0, 2) != std::u16string_view::npos) {
+        return false;
+    }
+    const int fd = last.descriptor_for(std::u16string_view(path).substr(0, cut));
+    return fd >= 0 && ::fstatat(fd, name_to_native(name).c_str(), &info, 0) == 0;
+}
+
+}  // namespace
+
+void forget_last_folder() {
+    last_folder().forget();
+}
+
 int GetAttr(const vb::String& path) {
-    const auto native = native_path(path);
     struct stat info {};
-    if (::stat(native.c_str(), &info) != 0) {
-        const int failure = errno;
-        const auto parent = native.parent_path();
-        struct stat folder {};
-        const bool folder_there = ::stat(parent.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode);
-        raise_for_missing(path, failure, folder_there ? vb::kFileNotFound : vb::kPathNotFound);
+    if (!stat_in_last_folder(path, info)) {
+        const auto native = native_path(path);
+        if (::stat(native.c_str(), &info) != 0) {
+            const int failure = errno;
+            const auto parent = native.parent_path();
+            struct stat folder {};
+            const bool folder_there =
+                ::stat(parent.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode);
+            raise_for_missing(path, failure, folder_there ? vb::kFileNotFound : vb::kPathNotFound);
+        }
     }
     int attributes = S_ISDIR(info.st_mode)   ? vbDirectory
                      : S_ISREG(info.st_mode) ? vbNormal

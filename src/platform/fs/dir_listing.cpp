@@ -9,6 +9,7 @@
 
 #include "fs/attributes.h"
 #include "fs/drives_cache.h"
+#include "fs/last_folder.h"
 #include "fs/paths.h"
 #include "vb/runtime_error.h"
 
@@ -67,6 +68,7 @@ DirListing::~DirListing() = default;
 
 vb::String DirListing::Dir(const vb::String& pattern, int attributes) {
     state_->close();
+    forget_last_folder();
     const std::size_t cut = pattern.rfind(u'\\');
     const bool drive_only = cut == vb::String::npos;
     state_->folder = drive_only ? pattern.substr(0, 2) : pattern.substr(0, cut);

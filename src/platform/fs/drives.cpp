@@ -72,6 +72,7 @@ std::vector<Drive> machine_drives() {
 struct Table {
     std::optional<std::vector<Drive>> replacement;
     std::optional<std::vector<Drive>> read;
+    unsigned generation = 0;
 };
 
 Table& table() {
@@ -87,6 +88,7 @@ std::vector<Drive> drives() {
         return *t.replacement;
     }
     t.read = machine_drives();
+    ++t.generation;
     return *t.read;
 }
 
@@ -113,6 +115,11 @@ int current_drive_index(const std::vector<Drive>& drives) {
 
 void set_drive_table(std::optional<std::vector<Drive>> replacement) {
     table().replacement = std::move(replacement);
+    ++table().generation;
+}
+
+unsigned drive_table_generation() {
+    return table().generation;
 }
 
 std::filesystem::path drive_root(char16_t letter) {

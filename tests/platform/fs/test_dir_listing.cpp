@@ -132,4 +132,15 @@ TEST_F(Listing, AFolderThatVanishesBetweenTwoListingsIsPathNotFound) {
     EXPECT_EQ(error_of([] { list(u"c:\\brief\\", fs::vbDirectory); }), vb::kPathNotFound);
 }
 
+TEST_F(Listing, AttributesFollowAFolderReplacedBetweenTwoListings) {
+    stdfs::create_directory(root() / "a");
+    make_file(root() / "a" / "x");
+    EXPECT_EQ(list(u"c:\\a\\", fs::vbDirectory), (Names{u".", u"..", u"x"}));
+    EXPECT_EQ(fs::GetAttr(u"c:\\a\\x"), fs::vbNormal);
+    stdfs::rename(root() / "a", root() / "old");
+    stdfs::create_directories(root() / "a" / "x");
+    EXPECT_EQ(list(u"c:\\a\\", fs::vbDirectory), (Names{u".", u"..", u"x"}));
+    EXPECT_EQ(fs::GetAttr(u"c:\\a\\x"), fs::vbDirectory);
+}
+
 }  // namespace
