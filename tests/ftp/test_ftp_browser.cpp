@@ -146,6 +146,16 @@ TEST_F(FtpWindow, OddNamesNeverLeadIntoAnotherFolder) {
     EXPECT_EQ(lines(), (Lines{u"   \\..", u"    inside"}));
 }
 
+TEST_F(FtpWindow, BrowsesThisMachinesRootFileSystemAsDriveC) {
+    fs::set_drive_table(std::nullopt);
+    ftp().Load();
+    ftp().drive->setDrive(u"c:");
+    ftp().ouvrir_lecteur();
+    EXPECT_EQ(caption(), u"Files->c:");
+    const Lines shown = lines();
+    EXPECT_NE(std::find(shown.begin(), shown.end(), u"  usr"), shown.end());
+}
+
 struct CaptionCase {
     std::size_t path_length;
     const char16_t* expected_tail;  // what follows "Files->" after "c:\"

@@ -17,6 +17,9 @@ constexpr std::int32_t kItemNotFound = -2146825023;     // 800a0cc1
 constexpr std::int32_t kNoCurrentRecord = -2146825267;  // 800a0bcd
 constexpr std::int32_t kObjectClosed = -2146824584;     // 800a0e78
 
+// Characters of a block of texts: small enough to stay in the allocator's heap.
+constexpr std::size_t kTextBlock = 16 * 1024;
+
 struct Finalize {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 };
@@ -85,8 +88,13 @@ void Recordset::read_cell(sqlite3_stmt* statement, int column) {
             const auto length =
                 static_cast<std::size_t>(sqlite3_column_bytes16(statement, column)) / 2;
             cell.kind = Cell::Kind::kText;
-            cell.text = {texts_.size(), length};
-            texts_.append(text, length);
+            if (texts_.empty() || texts_.back().capacity() - texts_.back().size() < length) {
+                texts_.emplace_back().reserve(std::max(kTextBlock, length));
+            }
+            auto& block = texts_.back();
+            cell.text = {static_cast<std::uint32_t>(texts_.size() - 1),
+                         static_cast<std::uint32_t>(block.size()), length};
+            block.append(text, length);
         }
     }
 }
@@ -148,8 +156,8 @@ const vb::Variant& Recordset::Fields(std::u16string_view name) const {
                     field = cell.real;
                     break;
                 case Cell::Kind::kText:
-                    field.assign_text(
-                        std::u16string_view(texts_).substr(cell.text.offset, cell.text.length));
+                    field.assign_text(std::u16string_view(texts_[cell.text.block])
+                                          .substr(cell.text.offset, cell.text.length));
                     break;
             }
             return field;

@@ -1,9 +1,10 @@
 // ADO's Recordset: one statement of the Jet dialect opened on a connection. A query's
 // rows are read in full when it opens, so that RecordCount, MoveLast and MoveFirst cost
-// nothing; a write runs once and yields no rows. The texts of all rows share one buffer,
+// nothing; a write runs once and yields no rows. The texts of all rows share a few blocks,
 // and a field's Variant is made when it is asked for, so reading a row allocates nothing.
 #pragma once
 
+#include <deque>
 #include <vector>
 
 #include "vb/text.h"
@@ -47,7 +48,8 @@ private:
             std::int64_t integer;
             double real;
             struct {
-                std::size_t offset;
+                std::uint32_t block;
+                std::uint32_t offset;
                 std::size_t length;
             } text;
         };
@@ -56,8 +58,10 @@ private:
     void read_cell(sqlite3_stmt* statement, int column);
 
     std::vector<vb::String> columns_;
-    std::vector<Cell> cells_;  // row after row
-    std::u16string texts_;     // the characters of every text cell
+    // Row after row. Neither the cells nor the texts sit in one growing buffer: a large
+    // one would be moved at every growth and mapped afresh by the allocator at every query.
+    std::deque<Cell> cells_;
+    std::vector<std::u16string> texts_;  // blocks of characters of the text cells
     // The current row's fields as asked for, one Variant per column, reused row after row.
     mutable std::vector<vb::Variant> fields_;
     std::size_t rows_ = 0;

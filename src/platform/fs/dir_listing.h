@@ -19,7 +19,8 @@ public:
     // the last backslash may hold * and ?; an empty part matches every name) and returns
     // its first name, or the empty text when nothing matches. With vbDirectory in
     // `attributes` the listing holds folders and plain files, "." and ".." included;
-    // without it, plain files only. Hidden and system entries are never listed.
+    // without it, plain files only. Hidden and system entries are never listed, nor are
+    // names holding a backslash, which no path of the platform's form could name.
     vb::String Dir(const vb::String& pattern, int attributes);
     // The next name of the listing, or the empty text once it is done.
     vb::String Dir();
