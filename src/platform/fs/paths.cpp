@@ -45,24 +45,6 @@ std::size_t utf8_sequence(std::string_view bytes, char32_t& code_point) {
     return length;
 }
 
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 bool is_escaped_byte(char16_t unit) {
     return unit >= 0xDC80 && unit <= 0xDCFF;
 }
@@ -94,21 +76,17 @@ vb::String name_from_native(std::string_view bytes) {
 std::string name_to_native(std::u16string_view name) {
     std::string bytes;
     bytes.reserve(name.size());
+    std::size_t run = 0;  // where the text not yet written begins
     for (std::size_t k = 0; k < name.size(); ++k) {
-        const char16_t unit = name[k];
-        if (is_escaped_byte(unit)) {
-            bytes += static_cast<char>(unit - 0xDC00);
-        } else if (unit >= 0xD800 && unit <= 0xDBFF && k + 1 < name.size() &&
-                   name[k + 1] >= 0xDC00 && name[k + 1] <= 0xDFFF) {
-            append_utf8(bytes,
-                        0x10000 + ((char32_t(unit) - 0xD800) << 10) + (name[k + 1] - 0xDC00));
-            ++k;
-        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-            append_utf8(bytes, 0xFFFD);  // a lone surrogate that no listing ever made
-        } else {
-            append_utf8(bytes, unit);
+        // The low half of a surrogate pair may fall in the same range as an odd byte.
+        const bool after_high = k > 0 && name[k - 1] >= 0xD800 && name[k - 1] <= 0xDBFF;
+        if (is_escaped_byte(name[k]) && !after_high) {
+            bytes += vb::to_utf8(name.substr(run, k - run));
+            bytes += static_cast<char>(name[k] - 0xDC00);
+            run = k + 1;
         }
     }
+    bytes += vb::to_utf8(name.substr(run));
     return bytes;
 }
 

@@ -7,8 +7,9 @@
 namespace {
 
 TEST(Names, TextAndNativeBytesRoundTrip) {
-    for (const std::string bytes : {"plain", "caf\xc3\xa9", "caf\xe9", "\xff\xfe",
-                                    "\xf0\x9f\x98\x80", "\xed\xa0\x80", "\xc0\xaf", "x\xe2\x82"}) {
+    for (const std::string bytes :
+         {"plain", "caf\xc3\xa9", "caf\xe9", "\xff\xfe", "\xf0\x9f\x98\x80", "\xf0\x90\x82\x80\xe9",
+          "\xed\xa0\x80", "\xc0\xaf", "x\xe2\x82"}) {
         EXPECT_EQ(fs::name_to_native(fs::name_from_native(bytes)), bytes);
     }
     EXPECT_EQ(fs::name_from_native("caf\xc3\xa9"), u"caf\u00e9");
