@@ -9,14 +9,24 @@ namespace fs {
 
 namespace {
 
-constexpr std::array<std::string_view, 28> kPseudoTypes{
-    "proc",        "sysfs",           "tmpfs",     "devtmpfs",
-    "devpts",      "cgroup",          "cgroup2",   "securityfs",
-    "debugfs",     "tracefs",         "configfs",  "fusectl",
-    "mqueue",      "hugetlbfs",       "pstore",    "bpf",
-    "binfmt_misc", "autofs",          "efivarfs",  "nsfs",
-    "rpc_pipefs",  "ramfs",           "overlay",   "squashfs",
-    "fuse.portal", "fuse.gvfsd-fuse", "selinuxfs", "none"};
+// File systems that are no disk: the kernel's own views, memory, and network shares.
+constexpr std::array<std::string_view, 33> kNotDiskTypes{"proc",        "sysfs",
+                                                         "tmpfs",       "devtmpfs",
+                                                         "devpts",      "cgroup",
+                                                         "cgroup2",     "securityfs",
+                                                         "debugfs",     "tracefs",
+                                                         "configfs",    "fusectl",
+                                                         "mqueue",      "hugetlbfs",
+                                                         "pstore",      "bpf",
+                                                         "binfmt_misc", "autofs",
+                                                         "efivarfs",    "nsfs",
+                                                         "rpc_pipefs",  "ramfs",
+                                                         "overlay",     "squashfs",
+                                                         "fuse.portal", "fuse.gvfsd-fuse",
+                                                         "selinuxfs",   "none",
+                                                         "nfs",         "nfs4",
+                                                         "cifs",        "smb3",
+                                                         "fuse.sshfs"};
 
 // Mount points write a blank, a tab, a line break and a backslash as octal escapes.
 std::string unescaped(std::string_view field) {
@@ -40,8 +50,8 @@ bool under(const std::string& path, std::string_view folder) {
     return path.size() > folder.size() && path.starts_with(folder) && path[folder.size()] == '/';
 }
 
-bool is_pseudo(std::string_view type) {
-    return std::find(kPseudoTypes.begin(), kPseudoTypes.end(), type) != kPseudoTypes.end();
+bool is_disk_type(std::string_view type) {
+    return std::find(kNotDiskTypes.begin(), kNotDiskTypes.end(), type) == kNotDiskTypes.end();
 }
 
 }  // namespace
@@ -77,7 +87,7 @@ std::vector<Mount> disk_mounts(std::string_view mountinfo,
                                      under(mount.mount_point, "/run/media");
         const bool block_device = mount.source.starts_with("/dev/");
         others.erase(mount.mount_point);
-        if (system_tree || is_pseudo(type) || !(removable_place || block_device) ||
+        if (system_tree || !is_disk_type(type) || !(removable_place || block_device) ||
             !is_folder(mount.mount_point)) {
             continue;
         }
