@@ -5,6 +5,7 @@
 #include <array>
 #include <concepts>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "vb/text.h"
@@ -47,10 +48,9 @@ public:
 
 private:
     void assign(std::u16string_view text) {
-        // A plain loop: GCC's bounds warning misreads copy_n from short literals here.
-        for (std::size_t i = 0; i < N; ++i) {
-            chars_[i] = i < text.size() ? text[i] : u' ';
-        }
+        const std::size_t kept = text.size() < N ? text.size() : N;
+        std::char_traits<char16_t>::copy(chars_.data(), text.data(), kept);
+        std::char_traits<char16_t>::assign(chars_.data() + kept, N - kept, u' ');
     }
 
     std::array<char16_t, N> chars_;
