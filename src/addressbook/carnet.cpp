@@ -54,7 +54,11 @@ void CarnetForm::create_controls(QWidget& client) {
     Frame3->setCaption(u"Search Option");
     txt_search = add<ui::TextBox>(*Frame3, "txt_search", {120, 240, 3255, 285}, 14);
     txt_search->setText(u"Text1");
-    txt_search->setAccessibleName(QStringLiteral("Search"));
+    // No label stands beside it; the switch that enables it names it. The editor inside
+    // is what takes the focus, so it carries the name too.
+    for (QWidget* named : {static_cast<QWidget*>(txt_search), txt_search->editor()}) {
+        named->setAccessibleName(QStringLiteral("Search"));
+    }
     const auto option = [&](ui::OptionButton*& button, const char* name, const char16_t* caption,
                             int left, int top, int width, int tab_index) {
         button = add<ui::OptionButton>(*Frame3, name, {left, top, width, 255}, tab_index);
