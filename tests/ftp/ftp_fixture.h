@@ -33,6 +33,10 @@ protected:
             ui::Forms::Item(k).Unload();
         }
         fs::set_drive_table(std::nullopt);
+        // Byte for byte first: QTemporaryDir cannot remove a name that is not UTF-8.
+        std::error_code ignored;
+        std::filesystem::remove_all(c(), ignored);
+        std::filesystem::remove_all(d(), ignored);
     }
 
     std::filesystem::path c() const { return c_root.path().toStdString(); }

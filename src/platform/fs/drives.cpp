@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <charconv>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -21,8 +22,11 @@ constexpr int kLastLetter = 'z';
 std::string decoded_label(const std::string& name) {
     std::string label;
     for (std::size_t k = 0; k < name.size(); ++k) {
-        if (name.compare(k, 2, "\\x") == 0 && k + 3 < name.size()) {
-            label += static_cast<char>(std::stoi(name.substr(k + 2, 2), nullptr, 16));
+        unsigned byte = 0;
+        const char* digits = name.data() + k + 2;
+        if (name.compare(k, 2, "\\x") == 0 && k + 3 < name.size() &&
+            std::from_chars(digits, digits + 2, byte, 16).ptr == digits + 2) {
+            label += static_cast<char>(byte);
             k += 3;
         } else {
             label += name[k];

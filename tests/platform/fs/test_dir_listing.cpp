@@ -29,7 +29,12 @@ protected:
         fs::set_drive_table(std::vector<fs::Drive>{{u"c:", u"", root(), false},
                                                    {u"d:", u"", root() / "unplugged", true}});
     }
-    ~Listing() override { fs::set_drive_table(std::nullopt); }
+    // The tree goes byte for byte first: QTemporaryDir cannot remove a name that is not UTF-8.
+    ~Listing() override {
+        fs::set_drive_table(std::nullopt);
+        std::error_code ignored;
+        stdfs::remove_all(root(), ignored);
+    }
 
     stdfs::path root() const { return folder.path().toStdString(); }
     static void make_file(const stdfs::path& path) { std::ofstream(path) << "x"; }
