@@ -4,6 +4,7 @@
 
 #include "addressbook/carnet.h"
 #include "data/module1.h"
+#include "focused_control.h"
 #include "stand_in_forms.h"
 #include "ui/screen.h"
 
@@ -67,14 +68,6 @@ protected:
         }
         shown << QString::number(enabled_search_controls());
         return shown;
-    }
-
-    static QString focused_control() {
-        QWidget* widget = carnet().window()->focusWidget();
-        while (widget != nullptr && widget->objectName().isEmpty()) {
-            widget = widget->parentWidget();
-        }
-        return widget != nullptr ? widget->objectName() : QString();
     }
 
     StandInForm menu{u"Base", 2775, 255, nullptr};
@@ -161,7 +154,7 @@ TEST_F(AddressBook, SaveNewAndDeleteChangeNothing) {
 }
 
 TEST_F(AddressBook, FocusStartsOnTheFirstNameAndFollowsTheTabOrder) {
-    EXPECT_EQ(focused_control(), "txt_fname");
+    EXPECT_EQ(focused_control(carnet()), "txt_fname");
     click_search();  // the search controls take the focus only while enabled
     carnet().txt_fname->editor()->setFocus();
     const std::vector<QString> order{
@@ -170,7 +163,7 @@ TEST_F(AddressBook, FocusStartsOnTheFirstNameAndFollowsTheTabOrder) {
         "cmb_site",  "txt_search", "rdo_FRN", "chk_search", "txt_fname"};
     for (const auto& expected : order) {
         QTest::keyClick(carnet().window()->focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(focused_control(), expected);
+        EXPECT_EQ(focused_control(carnet()), expected);
     }
 }
 

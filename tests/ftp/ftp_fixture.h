@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "focused_control.h"
 #include "fs/drives.h"
 #include "ftp/ftp_form.h"
 #include "stand_in_forms.h"
@@ -65,16 +66,6 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
-    }
-
-    // The control that holds the focus, named as the window names it (a text box's editor
-    // is inside the named control).
-    static QString focused_control(const ui::Form& form) {
-        QWidget* widget = form.window()->focusWidget();
-        while (widget != nullptr && widget->objectName().isEmpty()) {
-            widget = widget->parentWidget();
-        }
-        return widget != nullptr ? widget->objectName() : QString();
     }
 
     static vb::String caption() { return ftp().Frame1->Caption(); }
