@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "accounts/logguer_form.h"
 #include "addressbook/carnet.h"
 #include "ftp/ftp_form.h"
 #include "shell/base.h"
@@ -11,8 +12,7 @@ int start(int argc, char** argv) {
     ui::Application application(argc, argv);
     // A database that cannot be read ends the program here, before the menu is shown.
     ui::guarded([] {
-        // The login window comes with the accounts; until then its button only closes.
-        base().set_windows(nullptr, &carnet(), &ftp());
+        base().set_windows(&logguer(), &carnet(), &ftp());
         base().Load();
         base().setVisible(true);
     });

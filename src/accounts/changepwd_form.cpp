@@ -1,0 +1,88 @@
+#include "accounts/changepwd_form.h"
+
+#include "accounts/logguer_form.h"
+#include "data/database.h"
+#include "data/module1.h"
+#include "data/records.h"
+#include "data/statements.h"
+#include "shell/placement.h"
+
+ChangePwdForm::ChangePwdForm() : ui::Form(u"Change Password", 3615, 1215) {}
+
+void ChangePwdForm::create_controls(QWidget& client) {
+    Label1 = add<ui::Label>(client, "Label1", {120, 120, 615, 255}, 0);
+    Label1->setCaption(u"Old :");
+    Label2 = add<ui::Label>(client, "Label2", {120, 480, 615, 255}, 1);
+    Label2->setCaption(u"New :");
+    Label3 = add<ui::Label>(client, "Label3", {120, 840, 615, 255}, 2);
+    Label3->setCaption(u"Confirm :");
+    // The three boxes show what is typed.
+    txt_old = add<ui::TextBox>(client, "txt_old", {840, 120, 1815, 285}, 3);
+    ui::set_label(*Label1, *txt_old);
+    txt_new = add<ui::TextBox>(client, "txt_new", {840, 480, 1815, 285}, 4);
+    ui::set_label(*Label2, *txt_new);
+    txt_conf = add<ui::TextBox>(client, "txt_conf", {840, 840, 1815, 285}, 5);
+    ui::set_label(*Label3, *txt_conf);
+    btn_ok = add<ui::CommandButton>(client, "btn_ok", {2760, 120, 735, 255}, 6);
+    btn_ok->setCaption(u"OK");
+    btn_ok->onClick([this] { btn_ok_Click(); });
+    btn_cancel = add<ui::CommandButton>(client, "btn_cancel", {2760, 480, 735, 255}, 7);
+    btn_cancel->setCaption(u"Cancel");
+    btn_cancel->onClick([this] { btn_cancel_Click(); });
+}
+
+void ChangePwdForm::Form_Load() {
+    Module1::show_dialog2();
+}
+
+void ChangePwdForm::btn_ok_Click() {
+    logguer().lbl_AA->setCaption(password_change());
+    Module1::close_dialog();
+}
+
+vb::String ChangePwdForm::password_change() {
+    using namespace Module1;
+    const vb::String old_text = txt_old->Text();
+    const vb::String new_text = txt_new->Text();
+    const vb::String confirmation = txt_conf->Text();
+    // Compared as typed, and in this order: three empty boxes leave the password unchanged.
+    if (old_text == new_text) {
+        return u"Unchanged Password";
+    }
+    if (new_text.empty()) {
+        return u"No new Password";
+    }
+    if (new_text != confirmation) {
+        return u"Wrong Confimation";
+    }
+
+    vb::String message = u"Unknow Account";
+    const decltype(Compte::pwd) old_password = old_text;
+    // The list holds filled logins; beyond its last item it yields the empty text, which
+    // names no account.
+    const vb::String account = logguer().List->List(idx_cmpt.value());
+    for (vb::Integer i = 0; i < nb_connectes; ++i) {
+        if (connectes[i].loggin.view() != account) {
+            continue;
+        }
+        if (connectes[i].pwd != old_password) {
+            message = u"Wrong Password";
+            continue;
+        }
+        data::run_write(statements::new_password(confirmation, account),
+                        data::AfterWrite::kRelease);
+        return u"Password Changed";
+    }
+    return message;
+}
+
+void ChangePwdForm::btn_cancel_Click() {
+    Module1::close_dialog();
+}
+
+ChangePwdForm& changepwd() {
+    // Never destroyed: its window may outlive the application object at exit, and
+    // idx_cmpt lives as long as the program.
+    static auto* instance = new ChangePwdForm;
+    return *instance;
+}

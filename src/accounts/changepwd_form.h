@@ -1,0 +1,39 @@
+// The change-password window: the old password, the new one and its confirmation, for the
+// entry of the login window's list at idx_cmpt. "OK" reports in the login window and closes.
+#pragma once
+
+#include "ui/command_button.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/text_box.h"
+#include "vb/integer.h"
+#include "vb/text.h"
+
+class ChangePwdForm final : public ui::Form {
+public:
+    ChangePwdForm();
+
+    void btn_ok_Click();
+    void btn_cancel_Click();
+
+    // Set by the login window before it shows this one; kept after the window closes.
+    vb::Integer idx_cmpt;
+
+    ui::Label* Label1 = nullptr;
+    ui::Label* Label2 = nullptr;
+    ui::Label* Label3 = nullptr;
+    ui::TextBox* txt_old = nullptr;
+    ui::TextBox* txt_new = nullptr;
+    ui::TextBox* txt_conf = nullptr;
+    ui::CommandButton* btn_ok = nullptr;
+    ui::CommandButton* btn_cancel = nullptr;
+
+protected:
+    void create_controls(QWidget& client) override;
+    void Form_Load() override;
+
+private:
+    vb::String password_change();
+};
+
+ChangePwdForm& changepwd();

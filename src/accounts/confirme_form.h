@@ -1,0 +1,25 @@
+// The confirmation dialog of a new account: the password typed a second time, compared
+// with the login window's password box when "Ok" closes it.
+#pragma once
+
+#include "ui/command_button.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/text_box.h"
+
+class ConfirmeForm final : public ui::Form {
+public:
+    ConfirmeForm();
+
+    void Command1_Click();
+
+    ui::Label* Label1 = nullptr;
+    ui::TextBox* Text1 = nullptr;
+    ui::CommandButton* Command1 = nullptr;
+
+protected:
+    void create_controls(QWidget& client) override;
+    void Form_Load() override;
+};
+
+ConfirmeForm& Confirme();

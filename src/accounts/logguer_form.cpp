@@ -1,0 +1,298 @@
+#include "accounts/logguer_form.h"
+
+#include <vector>
+
+#include "accounts/changepwd_form.h"
+#include "accounts/confirme_form.h"
+#include "config/configcompte_form.h"
+#include "data/database.h"
+#include "data/module1.h"
+#include "data/records.h"
+#include "data/statements.h"
+#include "data/table_storage.h"
+#include "shell/placement.h"
+#include "vb/fixed_text.h"
+
+namespace {
+
+constexpr std::size_t kLoginWidth = decltype(Compte::loggin)::width;
+constexpr std::size_t kPasswordWidth = decltype(Compte::pwd)::width;
+constexpr char16_t kReady[] = u"Ready !!!";
+
+void message_font(ui::Label& label) {
+    label.setFont(QStringLiteral("Comic Sans MS"), true, 9.75);
+}
+
+}  // namespace
+
+LogguerForm::LogguerForm() : ui::Form(u"Login", 2775, 7695) {}
+
+void LogguerForm::create_controls(QWidget& client) {
+    Frame1 = add<ui::Frame>(client, "Frame1", {120, 120, 2535, 5655}, 0);
+    Frame1->setCaption(u"Active Account");
+    List = add<ui::ListBox>(*Frame1, "List", {120, 240, 2295, 3765}, 1);
+    List->setSorted(true);
+    List->setMultiSelect(ui::ListBox::MultiSelect::kExtended);
+    List->setAccessibleName(QStringLiteral("Active Account"));
+    lbl_AA = add<ui::Label>(*Frame1, "lbl_AA", {120, 4080, 2295, 375}, 14);
+    lbl_AA->setCaption(kReady);
+    message_font(*lbl_AA);
+    btn_unlog = add<ui::CommandButton>(*Frame1, "btn_unlog", {120, 4560, 1095, 255}, 2);
+    btn_unlog->setCaption(u"Unlog");
+    btn_unlog->onClick([this] { btn_unlog_Click(); });
+    btn_supprimer = add<ui::CommandButton>(*Frame1, "btn_supprimer", {1320, 4560, 1095, 255}, 9);
+    btn_supprimer->setCaption(u"Delete");
+    btn_supprimer->onClick([this] { btn_supprimer_Click(); });
+    btn_chgpwd = add<ui::CommandButton>(*Frame1, "btn_chgpwd", {120, 4920, 2295, 255}, 12);
+    btn_chgpwd->setCaption(u"Change Password");
+    btn_chgpwd->onClick([this] { btn_chgpwd_Click(); });
+    btn_cfg = add<ui::CommandButton>(*Frame1, "btn_cfg", {120, 5280, 2295, 255}, 13);
+    btn_cfg->setCaption(u"Configuration");
+    btn_cfg->onClick([this] { btn_cfg_Click(); });
+
+    frm_LOA = add<ui::Frame>(client, "frm_LOA", {120, 5880, 2535, 1695}, 3);
+    frm_LOA->setCaption(u"Log On Account");
+    Label1 = add<ui::Label>(*frm_LOA, "Label1", {120, 240, 495, 255}, 4);
+    Label1->setCaption(u"Login :");
+    txt_psd = add<ui::TextBox>(*frm_LOA, "txt_psd", {960, 240, 1455, 285}, 6);
+    ui::set_label(*Label1, *txt_psd);
+    Label2 = add<ui::Label>(*frm_LOA, "Label2", {120, 600, 855, 255}, 5);
+    Label2->setCaption(u"Password :");
+    txt_pwd = add<ui::TextBox>(*frm_LOA, "txt_pwd", {960, 600, 1455, 285}, 7);
+    txt_pwd->setPasswordChar(u'*');
+    ui::set_label(*Label2, *txt_pwd);
+    btn_logguer = add<ui::CommandButton>(*frm_LOA, "btn_logguer", {120, 960, 1095, 255}, 8);
+    btn_logguer->setCaption(u"Log");
+    btn_logguer->onClick([this] { btn_logguer_Click(); });
+    btn_NU = add<ui::CommandButton>(*frm_LOA, "btn_NU", {1320, 960, 1095, 255}, 10);
+    btn_NU->setCaption(u"New User");
+    btn_NU->onClick([this] { btn_NU_Click(); });
+    lbl_LOA = add<ui::Label>(*frm_LOA, "lbl_LOA", {120, 1320, 2295, 375}, 11);
+    lbl_LOA->setCaption(kReady);
+    message_font(*lbl_LOA);
+}
+
+void LogguerForm::Form_Load() {
+    remplir_liste();
+    Module1::show_window();
+}
+
+void LogguerForm::btn_logguer_Click() {
+    lbl_LOA->setCaption(log_on());
+    txt_psd->setText(u"");
+    txt_pwd->setText(u"");
+}
+
+vb::String LogguerForm::log_on() {
+    using namespace Module1;
+    // The boxes show the filled forms, and every comparison uses them.
+    txt_psd->setText(vb::fit(txt_psd->Text(), kLoginWidth));
+    txt_pwd->setText(vb::fit(txt_pwd->Text(), kPasswordWidth));
+    const Compte typed{txt_psd->Text(), txt_pwd->Text()};
+
+    // Checked before the password is looked at: the public entry is refused here too.
+    for (vb::Integer i = 0; i < nb_connectes; ++i) {
+        if (connectes[i].loggin == typed.loggin) {
+            return u"Already Loggued !!";
+        }
+    }
+    charger_comptes();
+    for (vb::Integer i = 0; i < nb_comptes; ++i) {
+        if (comptes[i].pwd == typed.pwd && comptes[i].loggin == typed.loggin) {
+            data::append(connectes, nb_connectes, typed);
+            charger_acces();
+            remplir_liste();
+            return u"Loggued As " + typed.loggin.text();
+        }
+    }
+    return u"Wrong Informations";
+}
+
+void LogguerForm::remplir_liste() {
+    using namespace Module1;
+    List->Clear();
+    std::vector<vb::String> items;
+    items.reserve(static_cast<std::size_t>(nb_connectes.value() + nb_acces.value()));
+    for (vb::Integer i = 0; i < nb_connectes; ++i) {
+        items.push_back(connectes[i].loggin.text());
+    }
+    for (vb::Integer i = 0; i < nb_acces; ++i) {
+        items.push_back(acces[i].psd.text());
+    }
+    // One batch, each item at its sorted place, as adding them one by one would put them.
+    List->AddItems(items);
+}
+
+void LogguerForm::btn_unlog_Click() {
+    using namespace Module1;
+    vb::Integer n = List->SelCount();
+    if (n == 0) {
+        return;
+    }
+    // Both passes see the items as they stood before the log off: the list is refilled last.
+    const int count = List->ListCount();
+    for (int item = 0; item < count; ++item) {
+        if (!List->Selected(item)) {
+            continue;
+        }
+        const vb::String text = List->List(item);
+        for (vb::Integer j = 0; j < nb_connectes; ++j) {
+            if (connectes[j].loggin.view() == text) {
+                data::remove_at(connectes, nb_connectes, j);
+                n -= 1;
+                break;
+            }
+        }
+    }
+    charger_acces();
+    // Some selected item was no logged-on account: take it out of the access entries, until
+    // the next reload brings it back. Every selected item is looked for again here.
+    if (n > 0) {
+        for (int item = 0; item < count; ++item) {
+            if (!List->Selected(item)) {
+                continue;
+            }
+            const vb::String text = List->List(item);
+            for (vb::Integer j = 0; j < nb_acces; ++j) {
+                if (acces[j].psd.view() == text) {
+                    data::remove_at(acces, nb_acces, j);
+                    break;
+                }
+            }
+        }
+    }
+    remplir_liste();
+}
+
+void LogguerForm::choose_entry() {
+    auto& window = changepwd();
+    for (int i = 0; i < List->ListCount(); ++i) {
+        if (List->Selected(i)) {
+            window.idx_cmpt = i;
+        }
+    }
+    // Beyond the last item the list yields the empty text.
+    lbl_AA->setCaption(List->List(window.idx_cmpt.value()));
+}
+
+void LogguerForm::btn_chgpwd_Click() {
+    if (List->ListCount() == 0) {
+        return;
+    }
+    choose_entry();
+    auto& window = changepwd();
+    window.Load();
+    window.setVisible(false);
+    window.ShowModal();
+}
+
+void LogguerForm::enable_log_on(bool enabled) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{List, btn_chgpwd, btn_supprimer, btn_unlog, frm_LOA}) {
+        control->setEnabled(enabled);
+    }
+}
+
+void LogguerForm::btn_cfg_Click() {
+    if (ui::Forms::Count() == 2) {
+        if (List->ListCount() == 0) {
+            return;
+        }
+        choose_entry();
+        enable_log_on(false);
+        lbl_LOA->setCaption(u"Disable");
+        configcompte().Load();
+    } else {
+        // With the FTP-site editor open over the configuration window, both go.
+        Module1::close_dialogs();
+        enable_log_on(true);
+        lbl_LOA->setCaption(kReady);
+    }
+}
+
+void LogguerForm::btn_NU_Click() {
+    lbl_LOA->setCaption(new_user());
+    txt_psd->setText(u"");
+    txt_pwd->setText(u"");
+}
+
+vb::String LogguerForm::new_user() {
+    using namespace Module1;
+    const vb::String login = txt_psd->Text();
+    const vb::String password = txt_pwd->Text();
+    if (password.size() > kPasswordWidth || login.size() > kLoginWidth) {
+        return u"Too Many Character";
+    }
+    // Only the empty text is empty: a login of blanks passes.
+    if (password.empty() || login.empty()) {
+        return u"No Login Or Password";
+    }
+    txt_psd->setText(vb::fit(login, kLoginWidth));
+    charger_comptes();
+    const vb::FixedText<kLoginWidth> filled_login = txt_psd->Text();
+    for (vb::Integer i = 0; i < nb_comptes; ++i) {
+        if (comptes[i].loggin == filled_login) {
+            return u"Login Already Used";
+        }
+    }
+
+    auto& dialog = Confirme();
+    dialog.Load();
+    dialog.setVisible(false);
+    dialog.ShowModal();
+    // Whatever the flag holds: the dialog closes only by its "Ok", which sets it.
+    if (!confirme_ok) {
+        return u"Wrong Confirmation";
+    }
+    ajouter_compte();
+    data::append(comptes, nb_comptes, Compte{txt_psd->Text(), txt_pwd->Text()});
+    return u"New User Added";
+}
+
+void LogguerForm::ajouter_compte() {
+    // The login box holds the filled login by now; the password goes as typed.
+    data::run_write(statements::new_account(txt_psd->Text(), txt_pwd->Text()),
+                    data::AfterWrite::kClose);
+}
+
+void LogguerForm::supprimer_compte(const vb::Integer& index) {
+    data::run_write(statements::delete_account(Module1::connectes[index].loggin),
+                    data::AfterWrite::kRelease);
+}
+
+void LogguerForm::btn_supprimer_Click() {
+    using namespace Module1;
+    vb::Integer n = List->SelCount();
+    if (n == 0) {
+        return;
+    }
+    confirme_ok = false;
+    const vb::FixedText<kLoginWidth> public_entry = u" Public";
+    // The walk sees the items as they stood before: the list is refilled only afterwards.
+    for (int item = 0; item < List->ListCount() && n > 0; ++item) {
+        if (!List->Selected(item)) {
+            continue;
+        }
+        const vb::String text = List->List(item);
+        if (text == public_entry.view()) {
+            continue;
+        }
+        for (vb::Integer j = 0; j < nb_connectes; ++j) {
+            if (connectes[j].loggin.view() == text) {
+                supprimer_compte(j);
+                data::remove_at(connectes, nb_connectes, j);
+                n -= 1;
+                break;
+            }
+        }
+    }
+    charger_acces();
+    remplir_liste();
+    lbl_AA->setCaption(u"Account Deleted");
+}
+
+LogguerForm& logguer() {
+    // Never destroyed: its window may outlive the application object at exit.
+    static auto* instance = new LogguerForm;
+    return *instance;
+}

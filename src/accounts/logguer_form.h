@@ -1,0 +1,60 @@
+// The login window: logs accounts on and off, creates and deletes them, and opens the
+// change-password and configuration windows for an entry of its list. Two message lines
+// report the outcome of every action.
+#pragma once
+
+#include "ui/command_button.h"
+#include "ui/form.h"
+#include "ui/frame.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/text_box.h"
+#include "vb/integer.h"
+#include "vb/text.h"
+
+class LogguerForm final : public ui::Form {
+public:
+    LogguerForm();
+
+    void btn_logguer_Click();
+    void btn_unlog_Click();
+    void btn_chgpwd_Click();
+    void btn_cfg_Click();
+    void btn_NU_Click();
+    void btn_supprimer_Click();
+
+    void remplir_liste();
+    void ajouter_compte();
+    void supprimer_compte(const vb::Integer& index);
+
+    ui::Frame* Frame1 = nullptr;
+    ui::ListBox* List = nullptr;
+    ui::Label* lbl_AA = nullptr;
+    ui::CommandButton* btn_unlog = nullptr;
+    ui::CommandButton* btn_supprimer = nullptr;
+    ui::CommandButton* btn_chgpwd = nullptr;
+    ui::CommandButton* btn_cfg = nullptr;
+    ui::Frame* frm_LOA = nullptr;
+    ui::Label* Label1 = nullptr;
+    ui::TextBox* txt_psd = nullptr;
+    ui::Label* Label2 = nullptr;
+    ui::TextBox* txt_pwd = nullptr;
+    ui::CommandButton* btn_logguer = nullptr;
+    ui::CommandButton* btn_NU = nullptr;
+    ui::Label* lbl_LOA = nullptr;
+
+protected:
+    void create_controls(QWidget& client) override;
+    void Form_Load() override;
+
+private:
+    // The message of a log on or of an account creation, once it has run.
+    vb::String log_on();
+    vb::String new_user();
+    // The change-password window's entry becomes the last selected item, and lbl_AA shows it.
+    void choose_entry();
+    // Configuration mode switches these off and back on; "Configuration" itself stays usable.
+    void enable_log_on(bool enabled);
+};
+
+LogguerForm& logguer();
