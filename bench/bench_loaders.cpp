@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/module1.h"
+#include "plain_sqlite.h"
 #include "vb/text.h"
 
 namespace bench {
@@ -58,36 +59,11 @@ void BM_charger_comptes(benchmark::State& state) {
     }
 }
 
-struct FixedRecord {
-    std::array<char16_t, 50> loggin;
-    std::array<char16_t, 25> pwd;
-};
-
-template <std::size_t N>
-void copy_fixed(std::array<char16_t, N>& field, sqlite3_stmt* statement, int column) {
-    const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
-    const std::size_t length =
-        std::min<std::size_t>(N, std::size_t(sqlite3_column_bytes16(statement, column)) / 2);
-    std::copy_n(text, length, field.begin());
-    std::fill(field.begin() + length, field.end(), u' ');
-}
-
 void BM_plain_sqlite(benchmark::State& state) {
     const auto path = database_with(int(state.range(0)));
-    std::vector<FixedRecord> records;
+    std::vector<bench::FixedRecord> records;
     for (auto _ : state) {
-        records.clear();
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db, "SELECT loggin,pwd FROM compte", -1, &statement, nullptr);
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            FixedRecord& record = records.emplace_back();
-            copy_fixed(record.loggin, statement, 0);
-            copy_fixed(record.pwd, statement, 1);
-        }
-        sqlite3_finalize(statement);
-        sqlite3_close(db);
+        bench::read_accounts(path, records);
         benchmark::DoNotOptimize(records.data());
     }
 }
