@@ -1,5 +1,6 @@
 #include "accounts/logguer_form.h"
 
+#include <string_view>
 #include <vector>
 
 #include "accounts/changepwd_form.h"
@@ -111,13 +112,13 @@ vb::String LogguerForm::log_on() {
 void LogguerForm::remplir_liste() {
     using namespace Module1;
     List->Clear();
-    std::vector<vb::String> items;
+    std::vector<std::u16string_view> items;
     items.reserve(static_cast<std::size_t>(nb_connectes.value() + nb_acces.value()));
     for (vb::Integer i = 0; i < nb_connectes; ++i) {
-        items.push_back(connectes[i].loggin.text());
+        items.push_back(connectes[i].loggin.view());
     }
     for (vb::Integer i = 0; i < nb_acces; ++i) {
-        items.push_back(acces[i].psd.text());
+        items.push_back(acces[i].psd.view());
     }
     // One batch, each item at its sorted place, as adding them one by one would put them.
     List->AddItems(items);

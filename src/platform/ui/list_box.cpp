@@ -19,9 +19,14 @@ struct Item {
     QString key;  // the text folded to lower case, computed once
 };
 
-Item make_item(const vb::String& text) {
-    QString value = QString::fromStdU16String(text);
-    QString key = value.toLower();
+Item make_item(std::u16string_view text) {
+    QString value(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    // Most items are plain ASCII without capitals, and then the text is its own key: a scan
+    // of the units is far cheaper than the toolkit's general case mapping.
+    const bool own_key = std::all_of(text.begin(), text.end(), [](char16_t unit) {
+        return unit < 0x80 && (unit < u'A' || unit > u'Z');
+    });
+    QString key = own_key ? value : value.toLower();
     return {std::move(value), std::move(key)};
 }
 
@@ -38,17 +43,18 @@ char16_t code_point_order(QChar unit) {
     return u;
 }
 
-bool before_by_code_point(const QString& a, const QString& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](QChar x, QChar y) { return code_point_order(x) < code_point_order(y); });
+// Negative, zero or positive as `a` goes before, ties with or goes after `b`.
+int compare_by_code_point(const QString& a, const QString& b) {
+    const auto [in_a, in_b] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    if (in_a != a.end() && in_b != b.end()) {
+        return code_point_order(*in_a) - code_point_order(*in_b);
+    }
+    return (in_a != a.end()) - (in_b != b.end());
 }
 
 bool item_before(const Item& a, const Item& b) {
-    if (a.key != b.key) {
-        return before_by_code_point(a.key, b.key);
-    }
-    return before_by_code_point(a.text, b.text);
+    const int by_key = compare_by_code_point(a.key, b.key);
+    return by_key != 0 ? by_key < 0 : compare_by_code_point(a.text, b.text) < 0;
 }
 
 // The items in rows, kept in chunks of a few hundred: finding a row walks the chunk sizes,
@@ -152,7 +158,7 @@ private:
 }  // namespace
 
 bool sorts_before(std::u16string_view a, std::u16string_view b) {
-    return item_before(make_item(vb::String(a)), make_item(vb::String(b)));
+    return item_before(make_item(a), make_item(b));
 }
 
 class ListModel final : public QAbstractListModel {
@@ -272,13 +278,18 @@ void ListBox::AddItem(const vb::String& item) {
     model_->add(make_item(item));
 }
 
-void ListBox::AddItems(const std::vector<vb::String>& items) {
+void ListBox::AddItems(std::span<const std::u16string_view> items) {
     std::vector<Item> batch;
     batch.reserve(items.size());
-    for (const auto& item : items) {
+    for (const auto item : items) {
         batch.push_back(make_item(item));
     }
     model_->add_all(std::move(batch));
+}
+
+void ListBox::AddItems(const std::vector<vb::String>& items) {
+    const std::vector<std::u16string_view> views(items.begin(), items.end());
+    AddItems(views);
 }
 
 void ListBox::RemoveItem(int index) {

@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <memory>
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "vb/text.h"
@@ -33,6 +35,7 @@ public:
     void Clear();
     // Adds many at once, each at its place, with one layout of the view at the end. Merged
     // into a sorted list that has items, the batch leaves no item selected or current.
+    void AddItems(std::span<const std::u16string_view> items);
     void AddItems(const std::vector<vb::String>& items);
 
     int ListCount() const;

@@ -43,6 +43,7 @@ TEST(ListBox, TheSortedOrderTable) {
                          {u"Z", u"a", false},
                          {u"a", u"a", false},
                          {u"ab", u"a", false},
+                         {u"\u00C9b", u"\u00E9a", false},
                          {u"\uFFFD", u"\U00010000", true},
                          {u"", u" ", true}}) {
         EXPECT_EQ(ui::sorts_before(c.a, c.b), c.a_first)
