@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -55,9 +56,18 @@ protected:
                 test_support::filled(psd) + "',1,1);");
     }
 
+    // Typed key by key where the test keyboard has the keys (printable ASCII); anything else
+    // goes in as a paste would put it.
     static void type(ui::TextBox* box, const vb::String& text) {
         box->setText(u"");
-        QTest::keyClicks(box->editor(), QString::fromStdU16String(text));
+        const bool typeable = std::all_of(text.begin(), text.end(), [](char16_t c) {
+            return c >= 0x20 && c < 0x7F;
+        });
+        if (typeable) {
+            QTest::keyClicks(box->editor(), QString::fromStdU16String(text));
+        } else {
+            box->setText(text);
+        }
     }
     static void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
 

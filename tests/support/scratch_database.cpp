@@ -17,8 +17,7 @@ const char* const kSchema =
     "CREATE TABLE contact (loggin TEXT, num INTEGER, nom TEXT, prenom TEXT, adress TEXT, "
     "cp TEXT, ville TEXT);";
 
-void run(const std::filesystem::path& path, const std::string& sql, int flags,
-         std::string* out = nullptr) {
+void run(const std::filesystem::path& path, const std::string& sql, int flags) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         const std::string message = sqlite3_errmsg(db);
@@ -26,17 +25,7 @@ void run(const std::filesystem::path& path, const std::string& sql, int flags,
         throw std::runtime_error("cannot open " + path.string() + ": " + message);
     }
     char* error = nullptr;
-    auto append_row = [](void* target, int columns, char** values, char**) {
-        auto& text = *static_cast<std::string*>(target);
-        for (int c = 0; c < columns; ++c) {
-            text += c == 0 ? "" : "|";
-            text += values[c] != nullptr ? std::string("'") + values[c] + "'" : "NULL";
-        }
-        text += '\n';
-        return 0;
-    };
-    const int rc =
-        sqlite3_exec(db, sql.c_str(), out != nullptr ? +append_row : nullptr, out, &error);
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
     const std::string message = error != nullptr ? error : "";
     sqlite3_free(error);
     sqlite3_close(db);
@@ -70,13 +59,38 @@ void ScratchDatabase::exec(const std::string& sql) const {
     run(path_, sql, SQLITE_OPEN_READWRITE);
 }
 
+// Read with a statement rather than sqlite3_exec, whose C strings would end a text at a NUL.
 std::string ScratchDatabase::dump() const {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw std::runtime_error("cannot open " + path_.string());
+    }
     std::string text;
     for (const char* table : {"compte", "acceder", "ftp", "contact"}) {
         text += std::string("[") + table + "]\n";
-        run(path_, std::string("SELECT * FROM ") + table + " ORDER BY rowid;", SQLITE_OPEN_READONLY,
-            &text);
+        sqlite3_stmt* rows = nullptr;
+        const std::string sql = std::string("SELECT * FROM ") + table + " ORDER BY rowid;";
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &rows, nullptr) != SQLITE_OK) {
+            const std::string message = sqlite3_errmsg(db);
+            sqlite3_close(db);
+            throw std::runtime_error(sql + ": " + message);
+        }
+        while (sqlite3_step(rows) == SQLITE_ROW) {
+            for (int c = 0; c < sqlite3_column_count(rows); ++c) {
+                text += c == 0 ? "" : "|";
+                if (sqlite3_column_type(rows, c) == SQLITE_NULL) {
+                    text += "NULL";
+                    continue;
+                }
+                const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(rows, c));
+                text += "'" + std::string(value, std::size_t(sqlite3_column_bytes(rows, c))) + "'";
+            }
+            text += '\n';
+        }
+        sqlite3_finalize(rows);
     }
+    sqlite3_close(db);
     return text;
 }
 

@@ -57,13 +57,14 @@ void TextBox::setMultiLine(bool multi_line, ScrollBars scroll_bars) {
     inner->show();
 }
 
+// A pasted lone half of a surrogate pair reads as the replacement mark the box shows.
 vb::String TextBox::Text() const {
     if (line_ != nullptr) {
-        return line_->text().toStdU16String();
+        return vb::well_formed(line_->text().toStdU16String());
     }
     QString text = lines_->toPlainText();
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text.toStdU16String();
+    return vb::well_formed(text.toStdU16String());
 }
 
 void TextBox::setText(const vb::String& text) {

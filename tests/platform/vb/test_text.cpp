@@ -23,4 +23,13 @@ TEST(Text, ReplacesWhatCannotBeConverted) {
     EXPECT_EQ(vb::from_utf8("\xE2\x82"), u"\uFFFD\uFFFD");  // truncated sequence
 }
 
+TEST(Text, WellFormedReplacesOnlyLoneHalvesOfPairs) {
+    const char16_t high = 0xD83D, low = 0xDE00;
+    EXPECT_EQ(vb::well_formed(u"\U0001F600 e\u0301"), u"\U0001F600 e\u0301");
+    EXPECT_EQ(vb::well_formed(vb::String{high, u'b'}), u"\uFFFDb");
+    EXPECT_EQ(vb::well_formed(vb::String{u'a', low}), u"a\uFFFD");
+    EXPECT_EQ(vb::well_formed(vb::String{low, high}), u"\uFFFD\uFFFD");
+    EXPECT_EQ(vb::well_formed(vb::String{high, high, low}), u"\uFFFD\U0001F600");
+}
+
 }  // namespace
