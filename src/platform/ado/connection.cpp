@@ -56,6 +56,10 @@ void Connection::Open() {
     if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         throw vb::RuntimeError(kGeneralFailure, "Could not find file '" + path + "'.");
     }
+    // SQLite would take an empty file for a new database; no database file is ever empty.
+    if (info.st_size == 0) {
+        throw vb::RuntimeError(kGeneralFailure, "Unrecognized database format '" + path + "'.");
+    }
     // A connection lives on the thread that opened it, so SQLite's own locking is not needed.
     sqlite3* db = nullptr;
     int result =
