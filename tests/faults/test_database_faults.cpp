@@ -65,7 +65,9 @@ TEST_F(DatabaseFaults, AFileThatIsNoDatabaseIsReportedAtStart) {
         byte = static_cast<char>(generator());
     }
     const std::string database = bytes_of(db.path());
-    for (const std::string& content : {random, std::string(), database.substr(0, 1500)}) {
+    ASSERT_GT(database.size(), 4096u);
+    for (const std::string& content : {random, std::string(), database.substr(0, 1500),
+                                       database.substr(0, database.size() - 4096)}) {
         SCOPED_TRACE(content.size());
         write_file(content);
         expect_read_fault({}, kGeneralFailure, unrecognized());
