@@ -143,10 +143,11 @@ void check_variant(const String& text, long long whole, double real) {
     const double value = number ? std::strtod(number->c_str(), nullptr) : 0;
     std::optional<int> integer;
     const auto integer_error = error_of([&] { integer = vb::CInt(vb::Variant(text)).value(); });
-    if (!number || !std::isfinite(value)) {
+    if (!number) {
         require(integer_error == vb::kTypeMismatch, "CInt of what is no number: Type mismatch",
                 detail);
-    } else if (std::nearbyint(value) < Integer::kMin || std::nearbyint(value) > Integer::kMax) {
+    } else if (!std::isfinite(value) || std::nearbyint(value) < Integer::kMin ||
+               std::nearbyint(value) > Integer::kMax) {
         require(integer_error == vb::kOverflow, "CInt of a large number: Overflow", detail);
     } else {
         require(!integer_error && rounds_to(value, *integer), "CInt of a number rounds it", detail);
@@ -158,8 +159,11 @@ void check_variant(const String& text, long long whole, double real) {
         vb::equals_ignoring_ascii_case(text, u"false")) {
         require(boolean == (text[0] == u't' || text[0] == u'T'), "CBool reads True and False",
                 detail);
-    } else if (!number || !std::isfinite(value)) {
+    } else if (!number) {
         require(boolean_error == vb::kTypeMismatch, "CBool of other text: Type mismatch", detail);
+    } else if (!std::isfinite(value)) {
+        require(boolean_error == vb::kOverflow, "CBool of a number beyond a Double: Overflow",
+                detail);
     } else {
         require(boolean == (value != 0), "CBool of a number: whether it is not zero", detail);
     }
@@ -184,7 +188,7 @@ void check_variant(const String& text, long long whole, double real) {
         "CInt of a whole number beyond 16 bits raises Overflow", std::to_string(whole));
 
     check_integer_of(real, vb::to_utf8(vb::CStr(vb::Variant(real))));
-    if (std::isfinite(real)) {
+    if (std::fabs(real) < 1e308) {  // the text of a larger one may round beyond a Double
         require(vb::CBool(vb::Variant(vb::CStr(vb::Variant(real)))) == (real != 0),
                 "a real number's text reads back as the same truth", std::to_string(real));
     }

@@ -40,10 +40,26 @@ std::optional<double> parse_number(const String& text) {
     std::string_view digits(narrow.data() + first, last - first + 1);
     if (!digits.empty() && digits.front() == '+') {
         digits.remove_prefix(1);
+        if (!digits.empty() && digits.front() == '-') {
+            return std::nullopt;
+        }
     }
+    const char* const digits_end = digits.data() + digits.size();
     double number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(number)) {
+    const auto [end, error] = std::from_chars(digits.data(), digits_end, number);
+    if (end != digits_end || (error != std::errc() && error != std::errc::result_out_of_range)) {
+        return std::nullopt;
+    }
+    if (error == std::errc::result_out_of_range) {
+        // A number all the same: too small for a Double it is about zero, too large it overflows.
+        long double wide = 0;
+        const auto [wide_end, wide_error] = std::from_chars(digits.data(), digits_end, wide);
+        if (wide_error == std::errc() && std::fabs(wide) < 1) {
+            return static_cast<double>(wide);
+        }
+        raise(kOverflow);
+    }
+    if (!std::isfinite(number)) {
         return std::nullopt;
     }
     return number;
