@@ -1,8 +1,10 @@
 #include "vb/variant.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -21,6 +23,29 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 String ascii(const std::string& text) {
     return String(text.begin(), text.end());
+}
+
+// The power of ten of the first significant digit of a decimal number, saturated: enough
+// to tell one too small for a Double from one too large.
+long long power_of_ten(std::string_view number) {
+    long long exponent = 0;
+    const auto e = number.find_first_of("eE");
+    if (e != std::string_view::npos) {
+        std::string_view written = number.substr(e + 1);
+        const bool negative = written.front() == '-';
+        written.remove_prefix(written.front() == '-' || written.front() == '+');
+        if (std::from_chars(written.data(), written.data() + written.size(), exponent).ec !=
+            std::errc()) {
+            exponent = std::numeric_limits<int>::max();
+        }
+        exponent = negative ? -exponent : exponent;
+        number = number.substr(0, e);
+    }
+    const std::size_t point = std::min(number.find('.'), number.size());
+    const std::size_t first = number.find_first_not_of("-0.");
+    const long long position = first < point ? static_cast<long long>(point - first) - 1
+                                             : -static_cast<long long>(first - point);
+    return position + exponent;
 }
 
 // A number written in text, surrounded by blanks at most; nothing else converts.
@@ -51,11 +76,9 @@ std::optional<double> parse_number(const String& text) {
         return std::nullopt;
     }
     if (error == std::errc::result_out_of_range) {
-        // A number all the same: too small for a Double it is about zero, too large it overflows.
-        long double wide = 0;
-        const auto [wide_end, wide_error] = std::from_chars(digits.data(), digits_end, wide);
-        if (wide_error == std::errc() && std::fabs(wide) < 1) {
-            return static_cast<double>(wide);
+        // A number all the same: too small for a Double it is zero, too large it overflows.
+        if (power_of_ten(digits) < 0) {
+            return 0.0;
         }
         raise(kOverflow);
     }
