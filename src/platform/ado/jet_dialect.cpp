@@ -144,8 +144,24 @@ std::optional<vb::String> to_sqlite(std::u16string_view jet, std::string& error)
             }
             continue;
         }
+        if (c == u'"' || c == u'[' || c == u'`') {
+            // A quoted name: SQLite reads a quote or a ";" inside it as part of the name.
+            const std::size_t close = jet.find(c == u'[' ? u']' : c, i + 1);
+            if (close == std::u16string_view::npos ||
+                jet.substr(i, close - i).find(u'\0') != std::u16string_view::npos) {
+                error = "Syntax error in query expression.";
+                return std::nullopt;
+            }
+            out += jet.substr(i, close + 1 - i);
+            i = close + 1;
+            continue;
+        }
         out += c;
         ++i;
+        // Jet has no comments: "--" is two minus signs, and "/*" no comment for SQLite either.
+        if ((c == u'-' || c == u'/') && i < jet.size() && jet[i] == (c == u'-' ? u'-' : u'*')) {
+            out += u' ';
+        }
     }
     replace_lone_surrogates(out);
     return out;
