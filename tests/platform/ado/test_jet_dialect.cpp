@@ -61,7 +61,7 @@ TEST(JetDialect, RefusesWhatIsNotOneStatement) {
     EXPECT_FALSE(ado::to_sqlite(u"SELECT 1; DELETE FROM compte;", error));
     EXPECT_EQ(error, "Characters found after end of SQL statement.");
     EXPECT_FALSE(ado::to_sqlite(u"SELECT 'open", error));
-    // Found by fuzzing: SQLite would read a second statement after a quoted name or a comment.
+    // SQLite would read a second statement after a quoted name or a comment.
     EXPECT_FALSE(ado::to_sqlite(u"SELECT \"'\"; DELETE FROM compte; '", error));
     EXPECT_FALSE(ado::to_sqlite(u"SELECT 1 AS [a'b]; DELETE FROM compte; '", error));
     EXPECT_EQ(ado::to_sqlite(u"SELECT 1 --'\n; DELETE FROM compte; '", error),
