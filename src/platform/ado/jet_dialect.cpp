@@ -1,5 +1,6 @@
 #include "ado/jet_dialect.h"
 
+#include <string>
 #include <vector>
 
 namespace ado {
@@ -8,6 +9,10 @@ namespace {
 
 bool is_blank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+bool is_surrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
 }
 
 char16_t upper(char16_t c) {
@@ -34,6 +39,48 @@ std::size_t skip_blanks(std::u16string_view text, std::size_t at) {
         ++at;
     }
     return at;
+}
+
+// A NUL would end the statement for SQLite, so it is written as a character the literal
+// lacks and put back by replace(): one call whatever their number, where a chain of ||
+// as long as their number would pass SQLite's limit on the depth of an expression.
+bool append_literal(vb::String& out, std::u16string_view literal) {
+    if (literal.find(u'\0') == std::u16string_view::npos) {
+        out += u'\'';
+        out += literal;
+        out += u'\'';
+        return true;
+    }
+    std::vector<bool> used(0x10000);
+    for (char16_t c : literal) {
+        used[c] = true;
+    }
+    char16_t marker = 1;
+    while (marker != 0 && (used[marker] || marker == u'\'' || is_surrogate(marker))) {
+        ++marker;
+    }
+    if (marker == 0) {
+        return false;
+    }
+    out += u"replace('";
+    for (char16_t c : literal) {
+        out += c == u'\0' ? marker : c;
+    }
+    out += u"',char(" + vb::from_utf8(std::to_string(marker)) + u"),char(0))";
+    return true;
+}
+
+// SQLite takes a lone surrogate together with the character after it, which may be the
+// quote that ends a literal; it becomes U+FFFD, as on any other way to UTF-8.
+void replace_lone_surrogates(vb::String& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            ++i;
+        } else if (is_surrogate(text[i])) {
+            text[i] = 0xFFFD;
+        }
+    }
 }
 
 }  // namespace
@@ -74,38 +121,49 @@ std::optional<vb::String> to_sqlite(std::u16string_view jet, std::string& error)
             return std::nullopt;
         }
         if (c == u'\'') {
-            // A literal; a NUL in it would end the statement for SQLite, so it is joined in.
-            out += u'\'';
+            vb::String literal;  // quotes still doubled
             ++i;
             bool closed = false;
             while (i < jet.size()) {
                 if (jet[i] == u'\'') {
                     if (i + 1 < jet.size() && jet[i + 1] == u'\'') {
-                        out += u"''";
+                        literal += u"''";
                         i += 2;
                         continue;
                     }
-                    out += u'\'';
                     ++i;
                     closed = true;
                     break;
                 }
-                if (jet[i] == u'\0') {
-                    out += u"'||char(0)||'";
-                } else {
-                    out += jet[i];
-                }
+                literal += jet[i];
                 ++i;
             }
-            if (!closed) {
+            if (!closed || !append_literal(out, literal)) {
                 error = "Syntax error in string in query expression.";
                 return std::nullopt;
             }
             continue;
         }
+        if (c == u'"' || c == u'[' || c == u'`') {
+            // A quoted name: SQLite reads a quote or a ";" inside it as part of the name.
+            const std::size_t close = jet.find(c == u'[' ? u']' : c, i + 1);
+            if (close == std::u16string_view::npos ||
+                jet.substr(i, close - i).find(u'\0') != std::u16string_view::npos) {
+                error = "Syntax error in query expression.";
+                return std::nullopt;
+            }
+            out += jet.substr(i, close + 1 - i);
+            i = close + 1;
+            continue;
+        }
         out += c;
         ++i;
+        // Jet has no comments: "--" is two minus signs, and "/*" no comment for SQLite either.
+        if ((c == u'-' || c == u'/') && i < jet.size() && jet[i] == (c == u'-' ? u'-' : u'*')) {
+            out += u' ';
+        }
     }
+    replace_lone_surrogates(out);
     return out;
 }
 

@@ -1,8 +1,10 @@
 #include "vb/variant.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -23,6 +25,29 @@ String ascii(const std::string& text) {
     return String(text.begin(), text.end());
 }
 
+// The power of ten of the first significant digit of a decimal number, saturated: enough
+// to tell one too small for a Double from one too large.
+long long power_of_ten(std::string_view number) {
+    long long exponent = 0;
+    const auto e = number.find_first_of("eE");
+    if (e != std::string_view::npos) {
+        std::string_view written = number.substr(e + 1);
+        const bool negative = written.front() == '-';
+        written.remove_prefix(written.front() == '-' || written.front() == '+');
+        if (std::from_chars(written.data(), written.data() + written.size(), exponent).ec !=
+            std::errc()) {
+            exponent = std::numeric_limits<int>::max();
+        }
+        exponent = negative ? -exponent : exponent;
+        number = number.substr(0, e);
+    }
+    const std::size_t point = std::min(number.find('.'), number.size());
+    const std::size_t first = number.find_first_not_of("-0.");
+    const long long position = first < point ? static_cast<long long>(point - first) - 1
+                                             : -static_cast<long long>(first - point);
+    return position + exponent;
+}
+
 // A number written in text, surrounded by blanks at most; nothing else converts.
 std::optional<double> parse_number(const String& text) {
     std::string narrow;
@@ -40,10 +65,24 @@ std::optional<double> parse_number(const String& text) {
     std::string_view digits(narrow.data() + first, last - first + 1);
     if (!digits.empty() && digits.front() == '+') {
         digits.remove_prefix(1);
+        if (!digits.empty() && digits.front() == '-') {
+            return std::nullopt;
+        }
     }
+    const char* const digits_end = digits.data() + digits.size();
     double number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(number)) {
+    const auto [end, error] = std::from_chars(digits.data(), digits_end, number);
+    if (end != digits_end || (error != std::errc() && error != std::errc::result_out_of_range)) {
+        return std::nullopt;
+    }
+    if (error == std::errc::result_out_of_range) {
+        // A number all the same: too small for a Double it is zero, too large it overflows.
+        if (power_of_ten(digits) < 0) {
+            return 0.0;
+        }
+        raise(kOverflow);
+    }
+    if (!std::isfinite(number)) {
         return std::nullopt;
     }
     return number;

@@ -89,6 +89,18 @@ TEST_F(Ado, TheThreeWritesRunInTheJetDialect) {
               (Texts{u"Bob", u"bob ", u"nul", u"ann"}));
 }
 
+// Values the fuzzer found breaking a statement or leaving their quotes.
+TEST_F(Ado, AnyTextInALiteralIsStoredAsWritten) {
+    open(db.path());
+    const vb::String nuls = vb::String(2000, u'\0') + u"x\x01";
+    run(u"INSERT INTO compte (loggin, pwd) VALUES ('nuls','" + nuls + u"');");
+    EXPECT_EQ(column(u"SELECT pwd FROM compte WHERE loggin LIKE 'nuls';", u"pwd"), Texts{nuls});
+    // A lone surrogate must not take the doubled quote after it along.
+    run(u"INSERT INTO compte (loggin, pwd) VALUES ('\xD800'', pwd) --','lone');");
+    EXPECT_EQ(column(u"SELECT loggin FROM compte WHERE pwd='lone';", u"loggin"),
+              Texts{u"\xFFFD', pwd) --"});
+}
+
 TEST_F(Ado, BadStatementsAreRefused) {
     open(db.path());
     EXPECT_EQ(error_of([&] { run(u"SELECT x FROM nowhere;"); }).number(), ado::kStatementRefused);

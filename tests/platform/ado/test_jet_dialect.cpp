@@ -52,7 +52,8 @@ TEST(JetDialect, LiteralsAreLeftAloneAndANulInsideIsCarried) {
               u"SELECT 'DELETE * FROM x;' FROM t");
     EXPECT_EQ(ado::to_sqlite(u"SELECT 'it''s';", error), u"SELECT 'it''s'");
     EXPECT_EQ(ado::to_sqlite(std::u16string(u"SELECT 'a\0b';", 13), error),
-              u"SELECT 'a'||char(0)||'b'");
+              u"SELECT replace('a\x01"
+              u"b',char(1),char(0))");
 }
 
 TEST(JetDialect, RefusesWhatIsNotOneStatement) {
@@ -60,6 +61,12 @@ TEST(JetDialect, RefusesWhatIsNotOneStatement) {
     EXPECT_FALSE(ado::to_sqlite(u"SELECT 1; DELETE FROM compte;", error));
     EXPECT_EQ(error, "Characters found after end of SQL statement.");
     EXPECT_FALSE(ado::to_sqlite(u"SELECT 'open", error));
+    // SQLite would read a second statement after a quoted name or a comment.
+    EXPECT_FALSE(ado::to_sqlite(u"SELECT \"'\"; DELETE FROM compte; '", error));
+    EXPECT_FALSE(ado::to_sqlite(u"SELECT 1 AS [a'b]; DELETE FROM compte; '", error));
+    EXPECT_EQ(ado::to_sqlite(u"SELECT 1 --'\n; DELETE FROM compte; '", error),
+              u"SELECT 1 - -'\n; DELETE FROM compte; '");
+    EXPECT_EQ(ado::to_sqlite(u"SELECT 2--1, 1/*2", error), u"SELECT 2- -1, 1/ *2");
 }
 
 }  // namespace

@@ -37,6 +37,17 @@ TEST(Variant, ConvertsToIntegerWithinSixteenBits) {
     EXPECT_EQ(error_number_of([] { vb::CInt(vb::Variant(vb::String(u"x1"))); }), vb::kTypeMismatch);
 }
 
+// Texts the fuzzer found misread: numbers beyond a Double, and two signs.
+TEST(Variant, TextBeyondADoubleIsANumberAllTheSame) {
+    auto text = [](const char16_t* s) { return vb::Variant(vb::String(s)); };
+    EXPECT_EQ(vb::CInt(text(u"1e-400400")), 0);
+    EXPECT_FALSE(vb::CBool(text(u" -0.0001e-400 ")));
+    EXPECT_EQ(error_number_of([&] { vb::CInt(text(u"1E+400")); }), vb::kOverflow);
+    EXPECT_EQ(error_number_of([&] { vb::CBool(text(u"-123456e99999999999999999999")); }),
+              vb::kOverflow);
+    EXPECT_EQ(error_number_of([&] { vb::CInt(text(u"+-5")); }), vb::kTypeMismatch);
+}
+
 TEST(Variant, NullConvertsToNothing) {
     const vb::Variant null;
     EXPECT_TRUE(null.is_null());
