@@ -70,19 +70,6 @@ bool append_literal(vb::String& out, std::u16string_view literal) {
     return true;
 }
 
-// SQLite takes a lone surrogate together with the character after it, which may be the
-// quote that ends a literal; it becomes U+FFFD, as on any other way to UTF-8.
-void replace_lone_surrogates(vb::String& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
-        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            ++i;
-        } else if (is_surrogate(text[i])) {
-            text[i] = 0xFFFD;
-        }
-    }
-}
-
 }  // namespace
 
 std::optional<vb::String> to_sqlite(std::u16string_view jet, std::string& error) {
@@ -163,8 +150,9 @@ std::optional<vb::String> to_sqlite(std::u16string_view jet, std::string& error)
             out += u' ';
         }
     }
-    replace_lone_surrogates(out);
-    return out;
+    // SQLite takes a lone surrogate together with the character after it, which may be the
+    // quote that ends a literal; it becomes U+FFFD, as on any other way to UTF-8.
+    return vb::well_formed(out);
 }
 
 LikeResult jet_like(std::u16string_view text, std::u16string_view pattern) {

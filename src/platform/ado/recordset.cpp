@@ -40,8 +40,7 @@ void Recordset::Open(const vb::String& source, Connection& connection, CursorTyp
     }
     sqlite3* db = connection.handle();
     const std::string path = vb::to_utf8(connection.ConnectionString);
-    // SQLite would join a lone half of a surrogate pair with the unit after it.
-    const vb::String text = vb::well_formed(*statement_text);
+    const vb::String& text = *statement_text;
     sqlite3_stmt* raw = nullptr;
     int result =
         sqlite3_prepare16_v2(db, text.data(), static_cast<int>(text.size() * 2), &raw, nullptr);
