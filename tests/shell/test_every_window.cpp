@@ -1,5 +1,6 @@
-// Every window as a screen reader and a keyboard user meet it: each control's spoken name,
-// and the controls in the order Tab walks them, starting from the one focused on opening.
+// Every window as a screen reader and a keyboard user meet it (each control's spoken name,
+// and the controls in the order Tab walks them, starting from the one focused on opening),
+// and as anyone reads it: no caption cut off by its control's edges.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include "accounts/confirme_form.h"
 #include "accounts/logguer_form.h"
 #include "addressbook/carnet.h"
+#include "caption_room.h"
 #include "config/configcompte_form.h"
 #include "fs/drives.h"
 #include "ftp/addftp_form.h"
@@ -177,14 +179,14 @@ const Window kWindows[] = {
 };
 
 // The real main menu over a scratch database, the drive c: a folder of the test's own.
-class KeyboardAndNames : public ::testing::TestWithParam<Window> {
+class WindowControls : public ::testing::TestWithParam<Window> {
 protected:
-    KeyboardAndNames() {
+    WindowControls() {
         fs::set_drive_table(std::vector<fs::Drive>{{u"c:", u"", root.path().toStdString(), false}});
         base().Load();
         base().setVisible(true);
     }
-    ~KeyboardAndNames() override {
+    ~WindowControls() override {
         for (int k = ui::Forms::Count() - 1; k >= 0; --k) {
             ui::Forms::Item(k).Unload();
         }
@@ -195,13 +197,22 @@ protected:
     QTemporaryDir root;
 };
 
-TEST_P(KeyboardAndNames, EveryControlIsNamedAndTabFollowsTheTabIndices) {
+TEST_P(WindowControls, EveryControlIsNamedAndTabFollowsTheTabIndices) {
     ui::Form& form = GetParam().open();
     EXPECT_EQ(spoken_names(form), GetParam().names);
     EXPECT_EQ(tab_walk(form), GetParam().walk);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWindow, KeyboardAndNames, ::testing::ValuesIn(kWindows),
+TEST_P(WindowControls, EveryCaptionFitsItsControl) {
+    const ui::Form& form = GetParam().open();
+    for (const auto& [control, room] : caption_room(form)) {
+        EXPECT_TRUE(room.fits()) << control << ": " << room.text << " needs " << room.needed.width()
+                                 << "x" << room.needed.height() << ", has " << room.space.width()
+                                 << "x" << room.space.height();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowControls, ::testing::ValuesIn(kWindows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
