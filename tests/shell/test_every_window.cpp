@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,11 @@ struct Window {
     std::map<std::string, std::string> names;
     std::vector<std::string> walk;
 };
+
+// Named in the test's report by its window.
+void PrintTo(const Window& window, std::ostream* out) {
+    *out << window.name;
+}
 
 ui::Form& over_login(ui::Form& dialog) {
     logguer().Load();
