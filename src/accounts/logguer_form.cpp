@@ -34,7 +34,7 @@ void LogguerForm::create_controls(QWidget& client) {
     List = add<ui::ListBox>(*Frame1, "List", {120, 240, 2295, 3765}, 1);
     List->setSorted(true);
     List->setMultiSelect(ui::ListBox::MultiSelect::kExtended);
-    List->setAccessibleName(QStringLiteral("Active Account"));
+    ui::set_label(*Frame1, *List);
     lbl_AA = add<ui::Label>(*Frame1, "lbl_AA", {120, 4080, 2295, 375}, 14);
     lbl_AA->setCaption(kReady);
     message_font(*lbl_AA);

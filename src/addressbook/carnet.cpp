@@ -1,6 +1,7 @@
 #include "addressbook/carnet.h"
 
 #include "shell/placement.h"
+#include "ui/accessible_name.h"
 
 CarnetForm::CarnetForm() : ui::Form(u"Address Book", 4215, 8655) {}
 
@@ -46,6 +47,7 @@ void CarnetForm::create_controls(QWidget& client) {
 
     cmb_num = add<ui::ComboBox>(*Frame1, "cmb_num", {120, 4680, 3735, 315}, 11);
     cmb_num->setStyle(ui::ComboBox::Style::kDropDownList);
+    ui::set_label(*Frame1, *cmb_num);
     chk_search = add<ui::CheckBox>(*Frame1, "chk_search", {2880, 5160, 855, 255}, 24);
     chk_search->setCaption(u"Search");
     chk_search->onClick([this] { chk_search_Click(); });
@@ -54,11 +56,8 @@ void CarnetForm::create_controls(QWidget& client) {
     Frame3->setCaption(u"Search Option");
     txt_search = add<ui::TextBox>(*Frame3, "txt_search", {120, 240, 3255, 285}, 14);
     txt_search->setText(u"Text1");
-    // No label stands beside it; the switch that enables it names it. The editor inside
-    // is what takes the focus, so it carries the name too.
-    for (QWidget* named : {static_cast<QWidget*>(txt_search), txt_search->editor()}) {
-        named->setAccessibleName(QStringLiteral("Search"));
-    }
+    // No label stands beside it; the switch that enables it names it.
+    ui::set_accessible_name(*txt_search, QStringLiteral("Search"));
     const auto option = [&](ui::OptionButton*& button, const char* name, const char16_t* caption,
                             int left, int top, int width, int tab_index) {
         button = add<ui::OptionButton>(*Frame3, name, {left, top, width, 255}, tab_index);

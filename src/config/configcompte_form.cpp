@@ -15,7 +15,7 @@ void ConfigCompteForm::create_controls(QWidget& client) {
     Frame1->setCaption(u"Access Right");
     lst_cmpt = add<ui::ListBox>(*Frame1, "lst_cmpt", {120, 240, 1935, 3765}, 0);
     lst_cmpt->setSorted(true);
-    lst_cmpt->setAccessibleName(QStringLiteral("Access Right"));
+    ui::set_label(*Frame1, *lst_cmpt);
     lst_cmpt->AddItem(u"lst_cmpt");
     lst_cmpt->onClick([this] { lst_cmpt_Click(); });
 

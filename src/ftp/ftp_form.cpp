@@ -8,6 +8,7 @@
 #include "ftp/addftp_form.h"
 #include "ftp/rename_form.h"
 #include "shell/placement.h"
+#include "ui/label.h"
 
 namespace {
 
@@ -25,6 +26,9 @@ void FtpForm::create_controls(QWidget& client) {
     lst_FILE = add<ui::ListBox>(*Frame1, "lst_FILE", {120, 240, 3135, 5910}, 2);
     lst_FILE->setColumns(true);
     lst_FILE->onDblClick([this] { lst_FILE_DblClick(); });
+    // No label stands beside the lists and boxes of this window: their frames name them,
+    // the local ones by the folder that the frame's caption shows.
+    ui::set_label(*Frame1, *lst_FILE);
     drive = add<ui::DriveListBox>(*Frame1, "drive", {120, 6240, 3135, 315}, 10);
     drive->onChange([this] { drive_Change(); });
 
@@ -32,6 +36,7 @@ void FtpForm::create_controls(QWidget& client) {
     Frame2->setCaption(u"FTP Files");
     lst_FTP = add<ui::ListBox>(*Frame2, "lst_FTP", {120, 240, 3495, 4350}, 1);
     lst_FTP->setColumns(true);
+    ui::set_label(*Frame2, *lst_FTP);
 
     File = add<ui::Frame>(*Frame2, "File", {120, 4800, 3495, 615}, 13);
     File->setCaption(u"File / Fold");
@@ -52,6 +57,7 @@ void FtpForm::create_controls(QWidget& client) {
     Frame4->setCaption(u"FTP");
     cmb_selFTP = add<ui::ComboBox>(*Frame2, "cmb_selFTP", {240, 5760, 3255, 315}, 4);
     cmb_selFTP->setStyle(ui::ComboBox::Style::kDropDownList);
+    ui::set_label(*Frame4, *cmb_selFTP);
     btn_cfgFTP = add<ui::CommandButton>(*Frame2, "btn_cfgFTP", {240, 6240, 1815, 255}, 3);
     btn_cfgFTP->setCaption(u"Add / Configure");
     btn_cfgFTP->onClick([this] { btn_cfgFTP_Click(); });
@@ -64,6 +70,7 @@ void FtpForm::create_controls(QWidget& client) {
     txt_state->setMultiLine(true, ui::TextBox::ScrollBars::kVertical);
     txt_state->setText(u"Text1\r\n");
     txt_state->setEnabled(false);
+    ui::set_label(*Frame3, *txt_state);
 }
 
 void FtpForm::Form_Load() {

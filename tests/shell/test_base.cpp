@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "data/module1.h"
 #include "scratch_database.h"
@@ -120,6 +123,25 @@ TEST_F(MainMenu, ClicksWhileAWindowSlidesInAreHeldOff) {
     });
     base().set_windows(&impatient, &book, &ftp);
     press(base().btn_logger);
+    EXPECT_EQ(captions(), (Captions{u"Base", u"Login"}));
+}
+
+TEST_F(MainMenu, PressesFromAScreenReaderWhileAWindowSlidesInAreHeldOffToo) {
+    StandInForm impatient(u"Login", 2775, 7695, [] {
+        QTimer::singleShot(0, [] {
+            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(base().btn_logger);
+            button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        });
+        Module1::show_window();
+    });
+    base().set_windows(&impatient, &book, &ftp);
+    press(base().btn_logger);
+    // The accessible press ends in a click a moment later.
+    const QDeadlineTimer deadline(10000);
+    while (base().btn_logger->isDown() && !deadline.hasExpired()) {
+        QTest::qWait(10);
+    }
+    EXPECT_FALSE(base().btn_logger->isDown());
     EXPECT_EQ(captions(), (Captions{u"Base", u"Login"}));
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/input_hold.h"
 
+#include <QFont>
 #include <QMessageBox>
 
 #include <unistd.h>
@@ -13,6 +14,15 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Guichet"));
     // The main menu ends the program through "Exit", never because a window closed.
     setQuitOnLastWindowClosed(false);
+    // The forms were laid out in MS Sans Serif at 8.25 points; where it is missing, a free
+    // face of close widths stands in, so that captions fit their controls as designed.
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -2,13 +2,23 @@
 
 #include <QKeyEvent>
 
+#include <utility>
+
 #include "ui/application.h"
+#include "ui/input_hold.h"
 
 namespace ui {
 
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
+    // Mouse and keys are held off at the source; a press from an assistive technology
+    // comes as an action and is held off here, with the click that ends it a moment later.
+    connect(this, &QPushButton::pressed, this,
+            [this] { pressed_while_held_ = InputHold::active(); });
     connect(this, &QPushButton::clicked, this, [this] {
+        if (std::exchange(pressed_while_held_, false)) {
+            return;
+        }
         if (click_) {
             guarded(click_);
         }

@@ -18,7 +18,7 @@ public:
 
     // The handler runs guarded: a run-time error in it ends in the report.
     void onClick(std::function<void()> handler);
-    // As a user's click would, when the button is enabled.
+    // As a user's click would, when the button is enabled and input is not held off.
     void Click();
 
 protected:
@@ -27,6 +27,7 @@ protected:
 
 private:
     std::function<void()> click_;
+    bool pressed_while_held_ = false;
 };
 
 }  // namespace ui

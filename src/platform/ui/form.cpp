@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/caption_fit.h"
 #include "vb/runtime_error.h"
 
 namespace ui {
@@ -91,6 +92,7 @@ void Form::Load() {
     }
     tab_stops_.clear();
     create_controls(*window);
+    fit_captions(*window);
     apply_tab_order();
     loaded_forms().push_back(this);
     Form_Load();

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QPointer>
+
+#include <vector>
 
 #include "vb/text.h"
 
@@ -13,7 +16,14 @@ public:
     explicit Frame(QWidget* parent);
 
     vb::String Caption() const;
+    // Also the accessible name, its own and that of every box it names.
     void setCaption(const vb::String& caption);
+
+    // `box` is named by the caption from now on (see set_label).
+    void name_with_caption(QWidget& box);
+
+private:
+    std::vector<QPointer<QWidget>> named_;
 };
 
 }  // namespace ui

@@ -1,20 +1,9 @@
 #include "ui/label.h"
 
-#include "ui/text_box.h"
+#include "ui/accessible_name.h"
+#include "ui/frame.h"
 
 namespace ui {
-
-namespace {
-
-// A text box takes the focus in the editor inside it, so the editor carries the name too.
-void name_box(QWidget& box, const QString& name) {
-    box.setAccessibleName(name);
-    if (auto* text_box = dynamic_cast<TextBox*>(&box)) {
-        text_box->editor()->setAccessibleName(name);
-    }
-}
-
-}  // namespace
 
 Label::Label(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
@@ -31,7 +20,7 @@ void Label::setCaption(const vb::String& caption) {
     setText(text);
     setAccessibleName(text);
     if (buddy() != nullptr) {
-        name_box(*buddy(), text);
+        set_accessible_name(*buddy(), text);
     }
 }
 
@@ -46,7 +35,11 @@ void Label::setFont(const QString& face, bool bold, double points) {
 
 void set_label(Label& label, QWidget& box) {
     label.setBuddy(&box);
-    name_box(box, label.text());
+    set_accessible_name(box, label.text());
+}
+
+void set_label(Frame& frame, QWidget& box) {
+    frame.name_with_caption(box);
 }
 
 }  // namespace ui

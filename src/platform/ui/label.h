@@ -7,6 +7,8 @@
 
 namespace ui {
 
+class Frame;
+
 class Label final : public QLabel {
 public:
     explicit Label(QWidget* parent);
@@ -23,5 +25,8 @@ public:
 // Makes `label` the label of `box`: its caption becomes the box's accessible name, the
 // name a screen reader speaks when the box takes the focus.
 void set_label(Label& label, QWidget& box);
+// For a box that no label stands beside: the caption of its frame names it, and keeps
+// naming it when the caption changes.
+void set_label(Frame& frame, QWidget& box);
 
 }  // namespace ui

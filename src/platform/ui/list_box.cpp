@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -155,6 +156,20 @@ private:
     int size_ = 0;
 };
 
+// In columns, every column is as wide as the list, as one visible column is: a line wider
+// than that is cut at the column's edge.
+class ColumnDelegate final : public QStyledItemDelegate {
+public:
+    explicit ColumnDelegate(QListView& list) : QStyledItemDelegate(&list), list_(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {list_.viewport()->width(), QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+
+private:
+    QListView& list_;
+};
+
 }  // namespace
 
 bool sorts_before(std::u16string_view a, std::u16string_view b) {
@@ -234,6 +249,10 @@ ListBox::ListBox(QWidget* parent) : QListView(parent), model_(std::make_unique<L
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A line wider than the list is cut at its edge, without a mark: the blanks that fill a
+    // login to its width are not to be seen.
+    setTextElideMode(Qt::ElideNone);
+    setColumns(false);
     connect(this, &QListView::clicked, this, &ListBox::clicked_item);
     connect(this, &QListView::doubleClicked, this, [this] {
         if (dbl_click_) {
@@ -265,7 +284,10 @@ void ListBox::setMultiSelect(MultiSelect mode) {
 }
 
 void ListBox::setColumns(bool continued_in_columns) {
-    setFlow(continued_in_columns ? QListView::TopToBottom : QListView::LeftToRight);
+    setFlow(QListView::TopToBottom);
+    if (continued_in_columns && dynamic_cast<ColumnDelegate*>(itemDelegate()) == nullptr) {
+        setItemDelegate(new ColumnDelegate(*this));
+    }
     setWrapping(continued_in_columns);
     setResizeMode(continued_in_columns ? QListView::Adjust : QListView::Fixed);
     setHorizontalScrollBarPolicy(continued_in_columns ? Qt::ScrollBarAsNeeded

@@ -58,6 +58,7 @@ protected:
         state = add<ui::TextBox>(client, "txt_state", {100, 2500, 3000, 600}, 9);
         state->setMultiLine(true, ui::TextBox::ScrollBars::kVertical);
         list = add<ui::ListBox>(client, "lst_test", {100, 3150, 1500, 400}, 10);
+        ui::set_label(*frame, *list);
     }
 };
 
@@ -87,6 +88,10 @@ TEST_F(Controls, NamesAreTheGivenOnesAndAccessibleNamesTheCaptions) {
     EXPECT_EQ(form.password->editor()->accessibleName(), "Password :");
     form.label->setCaption(u"Secret :");
     EXPECT_EQ(form.password->editor()->accessibleName(), "Secret :");
+    // A box without a label is named by a frame, and follows its caption too.
+    EXPECT_EQ(form.list->accessibleName(), "Group");
+    form.frame->setCaption(u"Files->c:\\home");
+    EXPECT_EQ(form.list->accessibleName(), "Files->c:\\home");
 }
 
 TEST_F(Controls, PositionsAreTwipsWithinTheContainersOuterCorner) {

@@ -1,0 +1,13 @@
+// The name a screen reader speaks for a control. A control that hands its focus on (a text
+// box to the editor inside it) carries the name in both, since the reader names the widget
+// that holds the focus.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace ui {
+
+void set_accessible_name(QWidget& control, const QString& name);
+
+}  // namespace ui

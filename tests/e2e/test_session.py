@@ -1,0 +1,140 @@
+"""A session with the real program, driven only through the accessibility bus: log on an
+account, create one (through the confirmation dialog), change its password, and browse a
+folder in the FTP window, reading every result from the message lines and the lists.
+
+Usage: test_session.py PROGRAM   (under an X display and a session bus; the program's
+compiled-in database must hold the example accounts). Exits 77 when the accessibility bus
+cannot be reached at all."""
+
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+
+import pyatspi
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from atspi_driver import (application, control, double_click, gone, items, message_line,  # noqa: E402
+                          press, select, type_into, wait_for, window)
+
+SKIP = 77
+
+
+def filled(login):
+    return login.ljust(50)
+
+
+def log_on(login_window, login, password):
+    frame = control(login_window, "panel", "Log On Account")
+    type_into(control(frame, "text", "Login :"), login)
+    type_into(control(frame, "password text", "Password :"), password)
+    press(control(frame, "push button", "Log"))
+
+
+def expect_line(frame, text):
+    wait_for(lambda: message_line(frame) == text,
+             f"the message {text!r} (the line reads {message_line(frame)!r})")
+
+
+def session(app, scratch):
+    base = window(app, "Base")
+    press(control(base, "push button", "Login"))
+    login = window(app, "Login")
+    log_on_frame = control(login, "panel", "Log On Account")
+    active_frame = control(login, "panel", "Active Account")
+    active = control(active_frame, "list", "Active Account")
+    expect_line(log_on_frame, "Ready !!!")
+
+    log_on(login, "alice", "wonder")
+    expect_line(log_on_frame, "Loggued As " + filled("alice"))
+    log_on(login, "bob", "wrong")
+    expect_line(log_on_frame, "Wrong Informations")
+
+    # A new account, confirmed in the dialog, then logged on.
+    type_into(control(log_on_frame, "text", "Login :"), "dana")
+    type_into(control(log_on_frame, "password text", "Password :"), "first")
+    press(control(log_on_frame, "push button", "New User"))
+    confirm = window(app, "Confirm")
+    type_into(control(confirm, "password text", "Confirm Password :"), "first")
+    press(control(confirm, "push button", "Ok"))
+    gone(app, "Confirm")
+    expect_line(log_on_frame, "New User Added")
+    log_on(login, "dana", "first")
+    expect_line(log_on_frame, "Loggued As " + filled("dana"))
+    wait_for(lambda: "dana" in items(active), f"dana in the list ({items(active)})")
+
+    # Its password changed, then checked by logging off and on again.
+    select(active, "dana")
+    press(control(active_frame, "push button", "Change Password"))
+    change = window(app, "Change Password")
+    type_into(control(change, "text", "Old :"), "first")
+    type_into(control(change, "text", "New :"), "second")
+    type_into(control(change, "text", "Confirm :"), "second")
+    press(control(change, "push button", "OK"))
+    gone(app, "Change Password")
+    expect_line(active_frame, "Password Changed")
+    select(active, "dana")
+    press(control(active_frame, "push button", "Unlog"))
+    wait_for(lambda: "dana" not in items(active), f"dana off the list ({items(active)})")
+    log_on(login, "dana", "first")
+    expect_line(log_on_frame, "Wrong Informations")
+    log_on(login, "dana", "second")
+    expect_line(log_on_frame, "Loggued As " + filled("dana"))
+
+    # The FTP window in place of the login window, browsing into a folder and back up.
+    press(control(base, "push button", "FTP"))
+    gone(app, "Login")
+    ftp = window(app, "FTP")
+    files = control(ftp, "list", "Files->c:")
+    path = "c:" + str(scratch).replace("/", "\\")
+    double_click(files, "  var")
+    files = control(ftp, "list", "Files->c:\\var")
+    double_click(files, "  tmp")
+    files = control(ftp, "list", "Files->c:\\var\\tmp")
+    double_click(files, "  " + scratch.name)
+    files = control(ftp, "list", "Files->" + path)
+    wait_for(lambda: items(files) == ["   \\..", "  alpha", "    beta.txt"],
+             f"the folder's lines ({items(files)})")
+    double_click(files, "   \\..")
+    files = control(ftp, "list", "Files->c:\\var\\tmp")
+    wait_for(lambda: "  " + scratch.name in items(files), "the scratch folder in c:\\var\\tmp")
+
+    press(control(base, "push button", "Exit"))
+
+
+def main():
+    program = sys.argv[1]
+    # In a process of its own: the library ends its process when it finds no bus.
+    probe = subprocess.run(
+        [sys.executable, "-c", "import pyatspi; pyatspi.Registry.getDesktop(0).childCount"],
+        capture_output=True, text=True, timeout=120)
+    if probe.returncode != 0:
+        print("SKIP: the accessibility bus cannot be started here:\n" + probe.stderr)
+        return SKIP
+
+    with tempfile.TemporaryDirectory(dir="/var/tmp", prefix="guichet-e2e-") as folder:
+        scratch = pathlib.Path(folder)
+        (scratch / "alpha").mkdir()
+        (scratch / "beta.txt").write_text("x")
+        environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        # From the root, so that c: is the current drive whatever holds the build tree.
+        # The accessibility registry first, so that the program finds it when it starts.
+        pyatspi.Registry.getDesktop(0).childCount
+        process = subprocess.Popen([program], cwd="/", env=environment)
+        try:
+            session(application(), scratch)
+            status = process.wait(timeout=30)
+        finally:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+    if status != 0:
+        print(f"FAIL: the program ended with status {status}")
+        return 1
+    print("PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
