@@ -14,11 +14,12 @@ endif()
 
 # Debian wants manual pages and changelogs compressed, without a time stamp inside.
 find_program(GZIP_PROGRAM gzip REQUIRED)
+set(build_packaging ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 set(compressed_docs)
 foreach(source guichet.1 guichet-db.1 changelog)
-    set(output ${CMAKE_CURRENT_BINARY_DIR}/packaging/${source}.gz)
+    set(output ${build_packaging}/${source}.gz)
     add_custom_command(OUTPUT ${output}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packaging
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${build_packaging}
         COMMAND ${GZIP_PROGRAM} -9nc ${packaging_dir}/${source} > ${output}
         DEPENDS ${packaging_dir}/${source}
         VERBATIM)
@@ -26,7 +27,6 @@ foreach(source guichet.1 guichet-db.1 changelog)
 endforeach()
 add_custom_target(guichet_docs ALL DEPENDS ${compressed_docs})
 
-set(build_packaging ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 install(FILES ${packaging_dir}/guichet.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging_dir}/guichet.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
