@@ -18,7 +18,7 @@
 
 #include "fs/drives.h"
 #include "ftp/ftp_form.h"
-#include "ui/application.h"
+#include "windowed_benchmarks.h"
 
 namespace {
 
@@ -115,13 +115,7 @@ BENCHMARK(BM_plain_readdir_and_model)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    ui::Application application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::run_windowed_benchmarks(argc, argv);
     std::filesystem::remove_all(drive_root());
     return 0;
 }

@@ -1,12 +1,8 @@
 // Reading every account: the loader through the data layers against a plain SQLite loop
 // that reads the same rows into fixed-width records.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
-#include <array>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -20,35 +16,12 @@ vb::String& database_path_setting();
 
 namespace {
 
+std::string login_of(int i) {
+    return "user" + std::to_string(i);
+}
+
 std::filesystem::path database_with(int accounts) {
-    static std::map<int, std::filesystem::path> made;
-    if (auto found = made.find(accounts); found != made.end()) {
-        return found->second;
-    }
-    std::string folder = (std::filesystem::temp_directory_path() / "guichet-bench-XXXXXX").string();
-    if (mkdtemp(folder.data()) == nullptr) {
-        std::abort();
-    }
-    const auto path = std::filesystem::path(folder) / "bdd.mdb";
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    sqlite3_exec(db, "CREATE TABLE compte (loggin TEXT, pwd TEXT); BEGIN;", nullptr, nullptr,
-                 nullptr);
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO compte VALUES (?, ?)", -1, &insert, nullptr);
-    for (int i = 0; i < accounts; ++i) {
-        std::string login = "user" + std::to_string(i);
-        login.resize(50, ' ');
-        const std::string password = "password" + std::to_string(i);
-        sqlite3_bind_text(insert, 1, login.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 2, password.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return made[accounts] = path;
+    return bench::database_with(accounts, login_of);
 }
 
 void BM_charger_comptes(benchmark::State& state) {

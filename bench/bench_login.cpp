@@ -2,25 +2,21 @@
 // and the refill of its sorted list from many access entries; each against the cheapest
 // way to do the same work with SQLite and a QListView over a QStringListModel.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QListView>
 #include <QStringListModel>
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "accounts/logguer_form.h"
 #include "data/module1.h"
 #include "plain_sqlite.h"
-#include "ui/application.h"
 #include "vb/fixed_text.h"
+#include "windowed_benchmarks.h"
 
 namespace bench {
 vb::String& database_path_setting();
@@ -28,47 +24,18 @@ vb::String& database_path_setting();
 
 namespace {
 
+// Filled to the login's width, as the tables store it.
 std::string login_of(int i) {
     std::string login = "user" + std::to_string(i * 7919 % 100003);
     login.resize(50, ' ');
     return login;
 }
 
-// `accounts` accounts, the one to log on stored last, and empty tables of rights.
+// The account to log on is stored last.
 std::filesystem::path database_with(int accounts) {
-    static std::map<int, std::filesystem::path> made;
-    if (auto found = made.find(accounts); found != made.end()) {
-        return found->second;
-    }
-    std::string folder = (std::filesystem::temp_directory_path() / "guichet-bench-XXXXXX").string();
-    if (mkdtemp(folder.data()) == nullptr) {
-        std::abort();
-    }
-    const auto path = std::filesystem::path(folder) / "bdd.mdb";
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    sqlite3_exec(db,
-                 "CREATE TABLE compte (loggin TEXT, pwd TEXT);"
-                 "CREATE TABLE acceder (loggin TEXT, psd TEXT, ftpa BOOLEAN, contacta BOOLEAN);"
-                 "CREATE TABLE ftp (loggin TEXT, log TEXT, adress TEXT, mdp TEXT, port INTEGER, "
-                 "nom TEXT);"
-                 "CREATE TABLE contact (loggin TEXT, num INTEGER, nom TEXT, prenom TEXT, "
-                 "adress TEXT, cp TEXT, ville TEXT); BEGIN;",
-                 nullptr, nullptr, nullptr);
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO compte VALUES (?, ?)", -1, &insert, nullptr);
-    for (int i = 0; i < accounts; ++i) {
-        const std::string login = i == accounts - 1 ? std::string("target") : login_of(i);
-        const std::string password = "password" + std::to_string(i);
-        sqlite3_bind_text(insert, 1, login.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 2, password.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return made[accounts] = path;
+    return bench::database_with(accounts, [accounts](int i) {
+        return i == accounts - 1 ? std::string("target") : login_of(i);
+    });
 }
 
 void log_on_public_only() {
@@ -172,12 +139,6 @@ BENCHMARK(BM_sort_and_model)->Arg(1000)->Arg(10000)->Arg(32000)->Unit(benchmark:
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    ui::Application application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::run_windowed_benchmarks(argc, argv);
     return 0;
 }

@@ -1,14 +1,60 @@
-// The benchmarks' baseline read of every account: one SQLite loop into fixed-width records.
+// The benchmarks' databases of many accounts, and their baseline read of every account:
+// one SQLite loop into fixed-width records.
 #pragma once
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace bench {
+
+// A database of `accounts` accounts, the i-th named login_of(i), with empty tables of rights,
+// sites and contacts; made once for each count and kept for the run.
+inline std::filesystem::path database_with(int accounts,
+                                           const std::function<std::string(int)>& login_of) {
+    static std::map<int, std::filesystem::path> made;
+    if (auto found = made.find(accounts); found != made.end()) {
+        return found->second;
+    }
+    std::string folder = (std::filesystem::temp_directory_path() / "guichet-bench-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr) {
+        std::abort();
+    }
+    const auto path = std::filesystem::path(folder) / "bdd.mdb";
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_exec(db,
+                 "CREATE TABLE compte (loggin TEXT, pwd TEXT);"
+                 "CREATE TABLE acceder (loggin TEXT, psd TEXT, ftpa BOOLEAN, contacta BOOLEAN);"
+                 "CREATE TABLE ftp (loggin TEXT, log TEXT, adress TEXT, mdp TEXT, port INTEGER, "
+                 "nom TEXT);"
+                 "CREATE TABLE contact (loggin TEXT, num INTEGER, nom TEXT, prenom TEXT, "
+                 "adress TEXT, cp TEXT, ville TEXT); BEGIN;",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db, "INSERT INTO compte VALUES (?, ?)", -1, &insert, nullptr);
+    for (int i = 0; i < accounts; ++i) {
+        std::string login = login_of(i);
+        login.resize(50, ' ');
+        const std::string password = "password" + std::to_string(i);
+        sqlite3_bind_text(insert, 1, login.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 2, password.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return made[accounts] = path;
+}
 
 struct FixedRecord {
     std::array<char16_t, 50> loggin;
