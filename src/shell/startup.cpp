@@ -10,13 +10,16 @@ namespace shell {
 
 int start(int argc, char** argv) {
     ui::Application application(argc, argv);
-    // A database that cannot be read ends the program here, before the menu is shown.
+    open_main_menu();
+    return application.exec();
+}
+
+void open_main_menu() {
     ui::guarded([] {
         base().set_windows(&logguer(), &carnet(), &ftp());
         base().Load();
         base().setVisible(true);
     });
-    return application.exec();
 }
 
 }  // namespace shell

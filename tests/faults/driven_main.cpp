@@ -16,10 +16,10 @@
 #include "accounts/changepwd_form.h"
 #include "accounts/confirme_form.h"
 #include "accounts/logguer_form.h"
-#include "addressbook/carnet.h"
 #include "ftp/ftp_form.h"
 #include "scratch_database.h"
 #include "shell/base.h"
+#include "shell/startup.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "vb/fixed_text.h"
@@ -163,12 +163,7 @@ int main(int argc, char** argv) {
     Steps steps(std::deque<std::string>(argv + 2, argv + argc));
     int toolkit_argc = 1;
     ui::Application application(toolkit_argc, argv);
-    // As the program starts: a database that cannot be read ends it here.
-    ui::guarded([] {
-        base().set_windows(&logguer(), &carnet(), &ftp());
-        base().Load();
-        base().setVisible(true);
-    });
+    shell::open_main_menu();
     QTimer::singleShot(0, [&steps] {
         ui::guarded([&steps] { steps.run(); });
         std::_Exit(0);
