@@ -1,6 +1,7 @@
 #include "ado/jet_dialect.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ado {
@@ -152,7 +153,7 @@ std::optional<vb::String> to_sqlite(std::u16string_view jet, std::string& error)
     }
     // SQLite takes a lone surrogate together with the character after it, which may be the
     // quote that ends a literal; it becomes U+FFFD, as on any other way to UTF-8.
-    return vb::well_formed(out);
+    return vb::well_formed(std::move(out));
 }
 
 LikeResult jet_like(std::u16string_view text, std::u16string_view pattern) {

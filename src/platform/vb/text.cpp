@@ -43,16 +43,15 @@ bool is_low_surrogate(char32_t u) {
 
 }  // namespace
 
-String well_formed(std::u16string_view text) {
-    String out(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        if (is_high_surrogate(out[i]) && i + 1 < out.size() && is_low_surrogate(out[i + 1])) {
+String well_formed(String text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (is_high_surrogate(text[i]) && i + 1 < text.size() && is_low_surrogate(text[i + 1])) {
             ++i;
-        } else if (is_high_surrogate(out[i]) || is_low_surrogate(out[i])) {
-            out[i] = static_cast<char16_t>(kReplacement);
+        } else if (is_high_surrogate(text[i]) || is_low_surrogate(text[i])) {
+            text[i] = static_cast<char16_t>(kReplacement);
         }
     }
-    return out;
+    return text;
 }
 
 std::string to_utf8(std::u16string_view text) {

@@ -15,7 +15,7 @@ String from_utf8(std::string_view text);
 
 // The text with each lone half of a surrogate pair replaced by U+FFFD, as a conversion to
 // UTF-8 would leave it; well-formed text comes back unchanged.
-String well_formed(std::u16string_view text);
+String well_formed(String text);
 
 // Equal but for the case of ASCII letters, as names of providers and columns compare.
 bool equals_ignoring_ascii_case(std::u16string_view a, std::u16string_view b);
