@@ -1,5 +1,6 @@
 #include "config/configcompte_form.h"
 
+#include <string_view>
 #include <vector>
 
 #include "data/module1.h"
@@ -68,10 +69,10 @@ void ConfigCompteForm::Form_Load() {
     using namespace Module1;
     charger_comptes();
     // Whole 50-character logins, unseen blanks included, each at its sorted place.
-    std::vector<vb::String> logins;
+    std::vector<std::u16string_view> logins;
     logins.reserve(static_cast<std::size_t>(nb_comptes.value()));
     for (vb::Integer i = 0; i < nb_comptes; ++i) {
-        logins.push_back(comptes[i].loggin.text());
+        logins.push_back(comptes[i].loggin.view());
     }
     lst_cmpt->AddItems(logins);
     show_dialog();
