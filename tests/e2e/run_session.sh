@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Runs test_session.py against PROGRAM on a virtual screen with a session bus of its own,
+# Runs test_session.py against PROGRAM on a desktop of its own with a session bus of its own,
 # after making the program's compiled-in DATABASE afresh with the example accounts.
-# Usage: run_session.sh PROGRAM GUICHET_DB DATABASE
+# Usage: run_session.sh DESKTOP PROGRAM GUICHET_DB DATABASE
+#   DESKTOP: bare (an X server alone) or openbox (an X server and a window manager)
 set -euo pipefail
-program=$1 tool=$2 database=$3
-here=$(dirname "$0")
+desktop=$1 program=$2 tool=$3 database=$4
+here=$(cd "$(dirname "$0")" && pwd)
 
-for command in xvfb-run xauth dbus-run-session /usr/bin/python3; do
+needed=(xauth dbus-run-session /usr/bin/python3 xwininfo xprop)
+case "$desktop" in
+    bare) needed+=(xvfb-run) ;;
+    openbox) needed+=(xvfb-run openbox) ;;
+    *) echo "run_session.sh: unknown desktop $desktop" >&2; exit 2 ;;
+esac
+for command in "${needed[@]}"; do
     if ! command -v "$command" >/dev/null; then
         echo "FAIL: $command is missing; script/bootstrap --e2e installs it" >&2
         exit 1
@@ -21,5 +28,9 @@ rm -f "$database"
 mkdir -p "$(dirname "$database")"
 "$tool" create --example "$database" >/dev/null
 
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
-    dbus-run-session -- /usr/bin/python3 "$here/test_session.py" "$program"
+session=(dbus-run-session -- /usr/bin/python3 "$here/test_session.py" "$program")
+case "$desktop" in
+    bare) exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "${session[@]}" ;;
+    openbox) exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+        "$here/with_window_manager.sh" "${session[@]}" ;;
+esac

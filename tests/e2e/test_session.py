@@ -17,6 +17,7 @@ import pyatspi
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_driver import (application, control, double_click, gone, items, message_line,  # noqa: E402
                           press, select, type_into, wait_for, window)
+from frames import allowed_actions, check_resting_place  # noqa: E402
 
 SKIP = 77
 
@@ -37,10 +38,19 @@ def expect_line(frame, text):
              f"the message {text!r} (the line reads {message_line(frame)!r})")
 
 
+def check_window_manager_offers_only_moving(caption):
+    # Openbox keeps minimise and close on every window, whatever the window asks.
+    offered = allowed_actions(caption) & {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE", "FULLSCREEN"}
+    if offered:
+        raise AssertionError(f"the window manager offers {sorted(offered)} on {caption!r}")
+
+
 def session(app, scratch):
     base = window(app, "Base")
     press(control(base, "push button", "Login"))
     login = window(app, "Login")
+    check_resting_place("Login")
+    check_window_manager_offers_only_moving("Login")
     log_on_frame = control(login, "panel", "Log On Account")
     active_frame = control(login, "panel", "Active Account")
     active = control(active_frame, "list", "Active Account")
@@ -56,6 +66,7 @@ def session(app, scratch):
     type_into(control(log_on_frame, "password text", "Password :"), "first")
     press(control(log_on_frame, "push button", "New User"))
     confirm = window(app, "Confirm")
+    check_resting_place("Confirm", below=["Login"])
     type_into(control(confirm, "password text", "Confirm Password :"), "first")
     press(control(confirm, "push button", "Ok"))
     gone(app, "Confirm")
@@ -68,6 +79,7 @@ def session(app, scratch):
     select(active, "dana")
     press(control(active_frame, "push button", "Change Password"))
     change = window(app, "Change Password")
+    check_resting_place("Change Password", below=["Login", "Base"])
     type_into(control(change, "text", "Old :"), "first")
     type_into(control(change, "text", "New :"), "second")
     type_into(control(change, "text", "Confirm :"), "second")
@@ -117,7 +129,10 @@ def main():
         scratch = pathlib.Path(folder)
         (scratch / "alpha").mkdir()
         (scratch / "beta.txt").write_text("x")
-        environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        # No platform named: where an X display is reachable the program must choose X11 itself,
+        # on a Wayland session too.
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        environment.pop("QT_QPA_PLATFORM", None)
         # From the root, so that c: is the current drive whatever holds the build tree.
         # The accessibility registry first, so that the program finds it when it starts.
         pyatspi.Registry.getDesktop(0).childCount

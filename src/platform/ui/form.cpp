@@ -5,11 +5,13 @@
 #include <QKeyEvent>
 #include <QString>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
 #include "ui/application.h"
 #include "ui/caption_fit.h"
+#include "ui/window_frame.h"
 #include "vb/runtime_error.h"
 
 namespace ui {
@@ -19,12 +21,6 @@ namespace {
 std::vector<Form*>& loaded_forms() {
     static std::vector<Form*> forms;
     return forms;
-}
-
-// The frame margins, learnt from the last window that the window system framed.
-QSize& known_frame_extra() {
-    static QSize extra;
-    return extra;
 }
 
 std::function<void(Form&)>& modal_hook() {
@@ -38,9 +34,8 @@ std::function<void(Form&)>& modal_hook() {
 // unloaded it waits for its deletion on its own, answering to no form.
 class Form::Window final : public QWidget {
 public:
-    explicit Window(Form& form)
-        : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-          form_(&form) {}
+    Window(Form& form, Qt::WindowType type)
+        : QWidget(nullptr, type | Qt::CustomizeWindowHint | Qt::WindowTitleHint), form_(&form) {}
 
     void detach() { form_ = nullptr; }
 
@@ -80,15 +75,22 @@ void Form::Load() {
     if (IsLoaded()) {
         return;
     }
-    auto* window = new Window(*this);
+    // The windows that code places belong to the main window: as its utility windows,
+    // window managers keep them with it and offer no full screen for them.
+    auto* window = new Window(*this, has_start_position_ ? Qt::Window : Qt::Tool);
     window_ = window;
     window->setWindowTitle(QString::fromStdU16String(caption_));
     const QSize client(to_pixels_x(client_width_), to_pixels_y(client_height_));
     window->setFixedSize(client);
+    if (!has_start_position_ && Forms::Count() > 0) {
+        window->winId();  // the native window, for its transient parent
+        window->windowHandle()->setTransientParent(Forms::Item(0).window()->windowHandle());
+    }
+    frame_ = prepare_frame(*window);
     if (has_start_position_) {
-        left_ = start_left_;
-        top_ = start_top_;
-        window->move(to_pixels_x(left_), to_pixels_y(top_));
+        left_ = start_left_ - to_twips_x(frame_.left());
+        top_ = start_top_ - to_twips_y(frame_.top());
+        move_window();
     }
     tab_stops_.clear();
     create_controls(*window);
@@ -129,9 +131,12 @@ void Form::set_start_position(int left, int top) {
     has_start_position_ = true;
 }
 
+// The outer frame's place, in twips, becomes pixels here and nowhere else; the client is
+// then placed inside the frame that the window manager announced.
 void Form::move_window() {
     if (IsLoaded()) {
-        window_->move(to_pixels_x(left_), to_pixels_y(top_));
+        const QPoint client(to_pixels_x(left_) + frame_.left(), to_pixels_y(top_) + frame_.top());
+        window_->setGeometry(QRect(client, window_->size()));
     }
 }
 
@@ -157,25 +162,12 @@ void Form::setTop(int twips) {
     position_set();
 }
 
-// The window system gives a window its frame only once it is shown. Until then a window is
-// taken to get the frame that the windows shown before it got, so that its outer size does
-// not change in the middle of its first movement.
-QSize Form::frame_extra() const {
-    if (IsLoaded() && window_->isVisible()) {
-        const QSize extra = window_->frameGeometry().size() - window_->size();
-        if (!extra.isNull()) {
-            known_frame_extra() = extra;
-        }
-    }
-    return known_frame_extra();
-}
-
 int Form::Width() const {
-    return client_width_ + to_twips_x(frame_extra().width());
+    return client_width_ + to_twips_x(frame_.left() + frame_.right());
 }
 
 int Form::Height() const {
-    return client_height_ + to_twips_y(frame_extra().height());
+    return client_height_ + to_twips_y(frame_.top() + frame_.bottom());
 }
 
 bool Form::Visible() const {
@@ -196,9 +188,6 @@ void Form::setVisible(bool visible) {
         return;
     }
     window_->setVisible(visible);
-    if (visible) {
-        (void)frame_extra();  // learn the frame as soon as the window system gives it
-    }
 }
 
 void Form::ShowModal() {
@@ -210,7 +199,6 @@ void Form::ShowModal() {
     window_->setWindowModality(Qt::ApplicationModal);
     window_->show();
     window_->activateWindow();
-    (void)frame_extra();
     QEventLoop loop;
     modal_loop_ = &loop;
     // Posted just before the loop starts, so that it runs with the loop running.

@@ -2,6 +2,7 @@
 // lives for the whole process; its window and controls live from Load to Unload.
 #pragma once
 
+#include <QMargins>
 #include <QPointer>
 #include <QWidget>
 
@@ -65,8 +66,8 @@ protected:
     // Called after code has set Left or Top; lets a form follow its own movement.
     virtual void position_set() {}
 
-    // The frame position that the designer stored, used at every load. A form without
-    // one starts wherever the window system puts it, until code moves it.
+    // The client area's position that the designer stored, used at every load. A form
+    // without one starts wherever the window system puts it, until code moves it.
     void set_start_position(int left, int top);
 
     // Creates a control of type C inside `container` at `rect` (twips, relative to the
@@ -85,11 +86,12 @@ private:
     void place(QWidget& control, const char* name, Rect rect, int tab_index);
     void apply_tab_order();
     void move_window();
-    QSize frame_extra() const;
 
     vb::String caption_;
     int client_width_;
     int client_height_;
+    // The window manager's frame around the client area while loaded, in pixels.
+    QMargins frame_;
     int left_ = 0;
     int top_ = 0;
     bool has_start_position_ = false;

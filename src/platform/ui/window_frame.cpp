@@ -1,0 +1,143 @@
+#include "ui/window_frame.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+// A window manager answers a request for frame extents within a millisecond or so; one that
+// is too busy to answer within this bound is taken to frame nothing.
+constexpr auto kFrameAnswerLimit = std::chrono::seconds(2);
+
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <typename T>
+using Reply = std::unique_ptr<T, FreeReply>;
+
+class X11 final {
+public:
+    X11(xcb_connection_t* connection, xcb_window_t window)
+        : connection_(connection),
+          window_(window),
+          root_(xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root) {}
+
+    xcb_atom_t atom(const char* name) const {
+        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+            connection_,
+            xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr));
+        return reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+
+    std::vector<std::uint32_t> property(xcb_window_t window, const char* name,
+                                        xcb_atom_t type) const {
+        const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            connection_, xcb_get_property(connection_, 0, window, atom(name), type, 0, 4096),
+            nullptr));
+        if (reply == nullptr || reply->format != 32) {
+            return {};
+        }
+        const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+        return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+    }
+
+    // A window manager runs when the root names a check window that names itself.
+    bool window_manager_supports(const char* name) const {
+        const auto check = property(root_, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW);
+        if (check.empty() ||
+            property(check[0], "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW) != check) {
+            return false;
+        }
+        const auto supported = property(root_, "_NET_SUPPORTED", XCB_ATOM_ATOM);
+        const xcb_atom_t wanted = atom(name);
+        return std::find(supported.begin(), supported.end(), wanted) != supported.end();
+    }
+
+    // Moving only: a window manager that honours it offers neither maximise, minimise nor
+    // close, and draws a title bar and a border.
+    void allow_moving_only() const {
+        enum : std::uint32_t {
+            kFunctions = 1,
+            kDecorations = 2,
+            kMove = 4,
+            kBorder = 2,
+            kTitle = 8
+        };
+        const std::uint32_t hints[5] = {kFunctions | kDecorations, kMove, kBorder | kTitle, 0, 0};
+        const xcb_atom_t motif = atom("_MOTIF_WM_HINTS");
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window_, motif, motif, 32, 5,
+                            hints);
+    }
+
+    QMargins requested_frame_extents() const {
+        xcb_client_message_event_t request{};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = window_;
+        request.type = atom("_NET_REQUEST_FRAME_EXTENTS");
+        xcb_send_event(connection_, 0, root_,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                       reinterpret_cast<const char*>(&request));
+        xcb_flush(connection_);
+        const auto deadline = std::chrono::steady_clock::now() + kFrameAnswerLimit;
+        while (std::chrono::steady_clock::now() < deadline) {
+            const auto extents = property(window_, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+            if (extents.size() == 4) {  // left, right, top, bottom
+                return {static_cast<int>(extents[0]), static_cast<int>(extents[2]),
+                        static_cast<int>(extents[1]), static_cast<int>(extents[3])};
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        return {};
+    }
+
+private:
+    xcb_connection_t* connection_;
+    xcb_window_t window_;
+    xcb_window_t root_;
+};
+
+// The window manager counts in the screen's pixels, the toolkit in its own.
+QMargins to_toolkit_pixels(const QMargins& device, qreal ratio) {
+    const auto scale = [ratio](int pixels) {
+        return static_cast<int>(std::lround(pixels / ratio));
+    };
+    return {scale(device.left()), scale(device.top()), scale(device.right()),
+            scale(device.bottom())};
+}
+
+}  // namespace
+
+QMargins prepare_frame(QWidget& window) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    // The offscreen platform answers too, with no connection; it draws frames of its own
+    // and knows them as soon as the window exists.
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        window.winId();
+        return window.windowHandle()->frameMargins();
+    }
+    const X11 server(x11->connection(), static_cast<xcb_window_t>(window.winId()));
+    server.allow_moving_only();
+    if (!server.window_manager_supports("_NET_REQUEST_FRAME_EXTENTS")) {
+        return {};
+    }
+    return to_toolkit_pixels(server.requested_frame_extents(), window.devicePixelRatioF());
+}
+
+}  // namespace ui

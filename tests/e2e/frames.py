@@ -1,0 +1,86 @@
+"""Where the program's windows rest, read from the X server as any X client would see them
+(xwininfo, xprop), against where the placement rules put their outer frames."""
+
+import re
+import subprocess
+
+TWIPS_PER_PIXEL = 15  # the sessions run at 96 DPI
+BASELINE = 400
+SHOW_STEP = 40
+CLIENT_SIZES = {  # twips, as the windows are designed
+    "Base": (2775, 255),
+    "Login": (2775, 7695),
+    "Confirm": (3975, 495),
+    "Change Password": (3615, 1215),
+}
+
+
+def run(*command):
+    return subprocess.run(command, capture_output=True, text=True, check=True).stdout
+
+
+def client_window(caption):
+    for line in run("xwininfo", "-root", "-tree").splitlines():
+        match = re.match(r'\s*(0x[0-9a-f]+) "' + re.escape(caption) + r'": \(', line)
+        if match:
+            return match.group(1)
+    raise AssertionError(f"no X window named {caption!r}")
+
+
+def screen_size():
+    info = run("xwininfo", "-root")
+    return (int(re.search(r"Width: (\d+)", info).group(1)),
+            int(re.search(r"Height: (\d+)", info).group(1)))
+
+
+def frame_extents(window):
+    """left, right, top, bottom: as the window manager announces them, none without one."""
+    match = re.search(r"= (\d+), (\d+), (\d+), (\d+)", run("xprop", "-id", window, "_NET_FRAME_EXTENTS"))
+    return tuple(int(v) for v in match.groups()) if match else (0, 0, 0, 0)
+
+
+def outer_frame(caption):
+    """x, y, width, height of the window with its frame, in pixels."""
+    window = client_window(caption)
+    info = run("xwininfo", "-id", window)
+    x, y, width, height = (int(re.search(pattern + r":\s+(-?\d+)", info).group(1)) for pattern in
+                           ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+    left, right, top, bottom = frame_extents(window)
+    return x - left, y - top, width + left + right, height + top + bottom
+
+
+def outer_size_twips(caption):
+    """W and H as the program counts them: the designed client area and the frame."""
+    left, right, top, bottom = frame_extents(client_window(caption))
+    width, height = CLIENT_SIZES[caption]
+    return width + (left + right) * TWIPS_PER_PIXEL, height + (top + bottom) * TWIPS_PER_PIXEL
+
+
+def resting_place(caption, below):
+    """Left and Top in twips where the rules put the window, given the windows below it."""
+    screen_width, screen_height = (v * TWIPS_PER_PIXEL for v in screen_size())
+    width, height = outer_size_twips(caption)
+    if not below:  # a working window slid in from the right onto the baseline
+        return screen_width - SHOW_STEP * (width // SHOW_STEP), screen_height - height - BASELINE
+    gap = 10 * len(below)
+    left = screen_width - sum(outer_size_twips(w)[0] for w in below) - width - gap
+    return left, screen_height - BASELINE - SHOW_STEP * (height // SHOW_STEP)
+
+
+def check_resting_place(caption, below=()):
+    """The outer frame stands at the nearest pixel to the rules' twips."""
+    left, top = resting_place(caption, below)
+    x, y, width, height = outer_frame(caption)
+    wanted = (left / TWIPS_PER_PIXEL, top / TWIPS_PER_PIXEL)
+    if abs(x - wanted[0]) > 0.5 or abs(y - wanted[1]) > 0.5:
+        raise AssertionError(f"{caption!r} rests at ({x}, {y}), not at the pixel nearest to "
+                             f"({wanted[0]:.2f}, {wanted[1]:.2f})")
+    expected_size = tuple(v / TWIPS_PER_PIXEL for v in outer_size_twips(caption))
+    if (width, height) != expected_size:
+        raise AssertionError(f"{caption!r} is {width}x{height}, not {expected_size}")
+
+
+def allowed_actions(caption):
+    """The window manager's own list of what the user may do with the window."""
+    return set(re.findall(r"_NET_WM_ACTION_(\w+)",
+                          run("xprop", "-id", client_window(caption), "_NET_WM_ALLOWED_ACTIONS")))
