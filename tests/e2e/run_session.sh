@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Runs test_session.py against PROGRAM on a desktop of its own with a session bus of its own,
-# after making the program's compiled-in DATABASE afresh with the example accounts.
-# Usage: run_session.sh DESKTOP PROGRAM GUICHET_DB DATABASE
+# Runs the test SCRIPT (test_session.py, test_report.py) against PROGRAM on a desktop of its own
+# with a session bus of its own, after making the program's compiled-in DATABASE afresh with
+# the example accounts. The script is given PROGRAM and DATABASE.
+# Usage: run_session.sh DESKTOP SCRIPT PROGRAM GUICHET_DB DATABASE
 #   DESKTOP: bare (an X server alone) or openbox (an X server and a window manager)
 set -euo pipefail
-desktop=$1 program=$2 tool=$3 database=$4
+desktop=$1 script=$2 program=$3 tool=$4 database=$5
 here=$(cd "$(dirname "$0")" && pwd)
 
 needed=(xauth dbus-run-session /usr/bin/python3 xwininfo xprop)
@@ -28,7 +29,7 @@ rm -f "$database"
 mkdir -p "$(dirname "$database")"
 "$tool" create --example "$database" >/dev/null
 
-session=(dbus-run-session -- /usr/bin/python3 "$here/test_session.py" "$program")
+session=(dbus-run-session -- /usr/bin/python3 "$here/$script" "$program" "$database")
 case "$desktop" in
     bare) exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "${session[@]}" ;;
     openbox) exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \

@@ -2,7 +2,7 @@
 account, create one (through the confirmation dialog), change its password, and browse a
 folder in the FTP window, reading every result from the message lines and the lists.
 
-Usage: test_session.py PROGRAM   (under an X display and a session bus; the program's
+Usage: test_session.py PROGRAM [DATABASE]   (under an X display and a session bus; the program's
 compiled-in database must hold the example accounts). Exits 77 when the accessibility bus
 cannot be reached at all."""
 

@@ -6,11 +6,33 @@
 #include <QMessageBox>
 
 #include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace ui {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+namespace {
+
+// Where an X display is reachable the program runs on X11, through XWayland on a Wayland
+// session, since a Wayland client cannot place its own windows; with no X server it runs
+// on whatever Qt finds. A platform chosen explicitly, by variable or by -platform, stands.
+int& with_platform_chosen(int& argc, char** argv) {
+    const bool chosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+                        std::any_of(argv, argv + argc, [](const char* argument) {
+                            return std::strcmp(argument, "-platform") == 0;
+                        });
+    if (!chosen && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    }
+    return argc;
+}
+
+}  // namespace
+
+Application::Application(int& argc, char** argv)
+    : QApplication(with_platform_chosen(argc, argv), argv) {
     setApplicationName(QStringLiteral("Guichet"));
     // The main menu ends the program through "Exit", never because a window closed.
     setQuitOnLastWindowClosed(false);
@@ -25,17 +47,30 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setFont(font);
 }
 
+// Events are still delivered once a report has begun: the report's own box lives on them.
+// The system's handlers are held back in guarded() instead.
 bool Application::notify(QObject* receiver, QEvent* event) {
     bool handled = false;
-    guarded([&] { handled = QApplication::notify(receiver, event); });
+    reporting_errors([&] { handled = QApplication::notify(receiver, event); });
     return handled;
+}
+
+namespace {
+
+bool reporting = false;
+
+constexpr int kReportStatus = 1;
+
+}  // namespace
+
+bool report_begun() {
+    return reporting;
 }
 
 void report_and_end(const vb::RuntimeError& error) {
     // An error raised while the message box is up (by a paint, say) must not report again.
-    static bool reporting = false;
     if (reporting) {
-        _exit(1);
+        _exit(kReportStatus);
     }
     reporting = true;
     const std::string text = vb::report_text(error);
@@ -47,9 +82,11 @@ void report_and_end(const vb::RuntimeError& error) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Guichet"),
                         QString::fromStdString(text), QMessageBox::Ok);
         box.setWindowModality(Qt::ApplicationModal);
+        // However it ends (its button, a close by the window manager, a request to quit),
+        // nothing else is waited for.
         box.exec();
     }
-    _exit(1);
+    _exit(kReportStatus);
 }
 
 // Posted events first, so that what a handler posted runs before this returns; a window
@@ -62,7 +99,7 @@ void DoEvents() {
 void End() {
     std::fflush(stdout);
     std::fflush(stderr);
-    _exit(0);
+    _exit(reporting ? kReportStatus : 0);
 }
 
 }  // namespace ui

@@ -22,11 +22,14 @@ public:
 // then the process ends with status 1. Nothing runs after it.
 [[noreturn]] void report_and_end(const vb::RuntimeError& error);
 
-// Runs `handler`, turning any error it raises into the report.
-template <typename Handler>
-void guarded(Handler&& handler) {
+// Whether a run-time error has been reported: the process is on its way out.
+bool report_begun();
+
+// Runs `work`, turning any error it raises into the report.
+template <typename Work>
+void reporting_errors(Work&& work) {
     try {
-        std::forward<Handler>(handler)();
+        std::forward<Work>(work)();
     } catch (const vb::RuntimeError& error) {
         report_and_end(error);
     } catch (const std::bad_alloc&) {
@@ -37,10 +40,20 @@ void guarded(Handler&& handler) {
     }
 }
 
+// Runs `handler` as reporting_errors does; once a report has begun, runs nothing at all,
+// whatever asks for it: a press behind the report's box, a timer, a queued call.
+template <typename Handler>
+void guarded(Handler&& handler) {
+    if (!report_begun()) {
+        reporting_errors(std::forward<Handler>(handler));
+    }
+}
+
 // Processes the pending window events, painting included.
 void DoEvents();
 
-// Ends the process at once with status 0: no window is closed, nothing is saved.
+// Ends the process at once with status 0, or with the report's status once a report has
+// begun: no window is closed, nothing is saved.
 [[noreturn]] void End();
 
 }  // namespace ui
