@@ -8,28 +8,15 @@ accessibility bus cannot be reached at all."""
 
 import os
 import sqlite3
-import subprocess
 import sys
 import tempfile
 
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_driver import (application, children, control, message_line, press,  # noqa: E402
-                          select, showing, type_into, wait_for, window)
-
-SKIP = 77
-
-
-def filled(login):
-    return login.ljust(50)
-
-
-def log_on(login_window, login, password):
-    frame = control(login_window, "panel", "Log On Account")
-    type_into(control(frame, "text", "Login :"), login)
-    type_into(control(frame, "password text", "Password :"), password)
-    press(control(frame, "push button", "Log"))
+from atspi_driver import (SKIP, application, bus_unreachable, children, control,  # noqa: E402
+                          filled, log_on, message_line, press, select, showing, start, wait_for,
+                          window)
 
 
 def has_account(database, login):
@@ -84,18 +71,13 @@ def presses_behind_the_report(app, database, process):
 
 def main():
     program, database = sys.argv[1:3]
-    # In a process of its own: the library ends its process when it finds no bus.
-    probe = subprocess.run(
-        [sys.executable, "-c", "import pyatspi; pyatspi.Registry.getDesktop(0).childCount"],
-        capture_output=True, text=True, timeout=120)
-    if probe.returncode != 0:
-        print("SKIP: the accessibility bus cannot be started here:\n" + probe.stderr)
+    unreachable = bus_unreachable()
+    if unreachable:
+        print("SKIP: the accessibility bus cannot be started here:\n" + unreachable)
         return SKIP
 
-    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    pyatspi.Registry.getDesktop(0).childCount
     with tempfile.TemporaryFile(mode="w+") as errors:
-        process = subprocess.Popen([program], cwd="/", env=environment, stderr=errors)
+        process = start(program, stderr=errors)
         try:
             app = application()
             fault = presses_behind_the_report(app, database, process)

@@ -8,30 +8,14 @@ cannot be reached at all."""
 
 import os
 import pathlib
-import subprocess
 import sys
 import tempfile
 
-import pyatspi
-
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_driver import (application, control, double_click, gone, items, message_line,  # noqa: E402
-                          press, select, type_into, wait_for, window)
+from atspi_driver import (SKIP, application, bus_unreachable, control, double_click,  # noqa: E402
+                          filled, gone, items, log_on, message_line, press, select, start,
+                          type_into, wait_for, window)
 from frames import allowed_actions, check_resting_place  # noqa: E402
-
-SKIP = 77
-
-
-def filled(login):
-    return login.ljust(50)
-
-
-def log_on(login_window, login, password):
-    frame = control(login_window, "panel", "Log On Account")
-    type_into(control(frame, "text", "Login :"), login)
-    type_into(control(frame, "password text", "Password :"), password)
-    press(control(frame, "push button", "Log"))
-
 
 def expect_line(frame, text):
     wait_for(lambda: message_line(frame) == text,
@@ -117,26 +101,16 @@ def session(app, scratch):
 
 def main():
     program = sys.argv[1]
-    # In a process of its own: the library ends its process when it finds no bus.
-    probe = subprocess.run(
-        [sys.executable, "-c", "import pyatspi; pyatspi.Registry.getDesktop(0).childCount"],
-        capture_output=True, text=True, timeout=120)
-    if probe.returncode != 0:
-        print("SKIP: the accessibility bus cannot be started here:\n" + probe.stderr)
+    unreachable = bus_unreachable()
+    if unreachable:
+        print("SKIP: the accessibility bus cannot be started here:\n" + unreachable)
         return SKIP
 
     with tempfile.TemporaryDirectory(dir="/var/tmp", prefix="guichet-e2e-") as folder:
         scratch = pathlib.Path(folder)
         (scratch / "alpha").mkdir()
         (scratch / "beta.txt").write_text("x")
-        # No platform named: where an X display is reachable the program must choose X11 itself,
-        # on a Wayland session too.
-        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        environment.pop("QT_QPA_PLATFORM", None)
-        # From the root, so that c: is the current drive whatever holds the build tree.
-        # The accessibility registry first, so that the program finds it when it starts.
-        pyatspi.Registry.getDesktop(0).childCount
-        process = subprocess.Popen([program], cwd="/", env=environment)
+        process = start(program)
         try:
             session(application(), scratch)
             status = process.wait(timeout=30)
