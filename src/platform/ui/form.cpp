@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QString>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -34,8 +33,9 @@ std::function<void(Form&)>& modal_hook() {
 // unloaded it waits for its deletion on its own, answering to no form.
 class Form::Window final : public QWidget {
 public:
-    Window(Form& form, Qt::WindowType type)
-        : QWidget(nullptr, type | Qt::CustomizeWindowHint | Qt::WindowTitleHint), form_(&form) {}
+    explicit Window(Form& form)
+        : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+          form_(&form) {}
 
     void detach() { form_ = nullptr; }
 
@@ -75,18 +75,13 @@ void Form::Load() {
     if (IsLoaded()) {
         return;
     }
-    // The windows that code places belong to the main window: as its utility windows,
-    // window managers keep them with it and offer no full screen for them.
-    auto* window = new Window(*this, has_start_position_ ? Qt::Window : Qt::Tool);
+    auto* window = new Window(*this);
     window_ = window;
     window->setWindowTitle(QString::fromStdU16String(caption_));
     const QSize client(to_pixels_x(client_width_), to_pixels_y(client_height_));
     window->setFixedSize(client);
-    if (!has_start_position_ && Forms::Count() > 0) {
-        window->winId();  // the native window, for its transient parent
-        window->windowHandle()->setTransientParent(Forms::Item(0).window()->windowHandle());
-    }
-    frame_ = prepare_frame(*window);
+    frame_ =
+        prepare_frame(*window, has_start_position_ ? WindowKind::main : WindowKind::placed_by_code);
     if (has_start_position_) {
         left_ = start_left_ - to_twips_x(frame_.left());
         top_ = start_top_ - to_twips_y(frame_.top());
