@@ -1,8 +1,10 @@
 // Every window as a screen reader and a keyboard user meet it (each control's spoken name,
 // and the controls in the order Tab walks them, starting from the one focused on opening),
-// and as anyone reads it: no caption cut off by its control's edges.
+// and as anyone reads it: no caption cut off by its control's edges, no control across the
+// border of the frame it stands in.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -24,6 +26,7 @@
 #include "scratch_database.h"
 #include "shell/base.h"
 #include "spoken_controls.h"
+#include "ui/frame.h"
 
 namespace {
 
@@ -184,6 +187,56 @@ const Window kWindows[] = {
      {"Text1", "Command1"}},
 };
 
+// What a control shows of itself, in its parent's coordinates: of a label, which lets its
+// container show through, only its text.
+QRect shown_rect(const QWidget& control) {
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    if (label == nullptr) {
+        return control.geometry();
+    }
+    const QRect space = label->contentsRect();
+    return label->fontMetrics()
+        .boundingRect(space.x(), space.y(), space.width(), 10000,
+                      Qt::TextWordWrap | label->alignment(), label->text())
+        .translated(label->pos());
+}
+
+std::string describe(const QRect& rect) {
+    return std::to_string(rect.x()) + "," + std::to_string(rect.y()) + " " +
+           std::to_string(rect.width()) + "x" + std::to_string(rect.height());
+}
+
+// Each control that a frame holds, or that lies over it from beside it, and does not stand
+// inside its border: "frame/control: where it is, outside the room inside the border".
+std::vector<std::string> controls_across_frames(const ui::Form& form) {
+    std::vector<std::string> across;
+    for (const QWidget* widget : form.window()->findChildren<QWidget*>()) {
+        const auto* frame = dynamic_cast<const ui::Frame*>(widget);
+        if (frame == nullptr) {
+            continue;
+        }
+        const QRect inside = frame->contentsRect();
+        const auto check = [&](const QWidget& control, const QRect& shown) {
+            if (!inside.contains(shown)) {
+                across.push_back(frame->objectName().toStdString() + "/" +
+                                 control.objectName().toStdString() + ": " + describe(shown) +
+                                 " outside " + describe(inside));
+            }
+        };
+        for (const QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            check(*control, shown_rect(*control));
+        }
+        const auto siblings =
+            frame->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* control : siblings) {
+            if (control != frame && control->geometry().intersects(frame->geometry())) {
+                check(*control, shown_rect(*control).translated(-frame->pos()));
+            }
+        }
+    }
+    return across;
+}
+
 // The real main menu over a scratch database, the drive c: a folder of the test's own.
 class WindowControls : public ::testing::TestWithParam<Window> {
 protected:
@@ -216,6 +269,11 @@ TEST_P(WindowControls, EveryCaptionFitsItsControl) {
                                  << "x" << room.needed.height() << ", has " << room.space.width()
                                  << "x" << room.space.height();
     }
+}
+
+// At every DPI the tests run at (see CMakeLists.txt).
+TEST_P(WindowControls, EveryControlStandsInsideItsFrame) {
+    EXPECT_EQ(controls_across_frames(GetParam().open()), std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowControls, ::testing::ValuesIn(kWindows),

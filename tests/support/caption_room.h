@@ -1,11 +1,10 @@
 // Whether each caption of a form fits the room its control leaves for text: the space
-// inside a button's bevel, beside a check box's or option button's indicator, above a
-// frame's border, or a label's whole box with its lines wrapped.
+// inside a button's bevel, beside a check box's or option button's indicator, over a
+// frame's border between its corners, or a label's whole box with its lines wrapped.
 #pragma once
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +15,7 @@
 #include <string>
 
 #include "ui/form.h"
+#include "ui/frame.h"
 
 struct CaptionRoom {
     std::string text;
@@ -51,10 +51,9 @@ inline std::map<std::string, CaptionRoom> caption_room(const ui::Form& form) {
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             const QSize needed(metrics.horizontalAdvance(button->text()), metrics.height());
             rooms[name] = {button->text().toStdString(), needed, text_space(*button).size()};
-        } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-            // The title stands on the border, within the frame's width.
+        } else if (auto* frame = dynamic_cast<ui::Frame*>(control)) {
             const QSize needed(metrics.horizontalAdvance(frame->title()), metrics.height());
-            rooms[name] = {frame->title().toStdString(), needed, frame->size()};
+            rooms[name] = {frame->title().toStdString(), needed, frame->caption_rect().size()};
         }
     }
     return rooms;

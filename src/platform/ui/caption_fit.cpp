@@ -1,10 +1,8 @@
 #include "ui/caption_fit.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -32,10 +30,8 @@ int wanted_width(const QWidget& control) {
 // some of its height, and inside its container's border.
 int right_limit(const QWidget& control) {
     const QWidget& container = *control.parentWidget();
-    int limit = container.width();
-    if (const auto* frame = qobject_cast<const QGroupBox*>(&container)) {
-        limit -= frame->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 1;
-    }
+    // A frame's contents rectangle ends at its border.
+    int limit = container.contentsRect().x() + container.contentsRect().width();
     const QRect own = control.geometry();
     for (const QObject* child : container.children()) {
         const auto* sibling = qobject_cast<const QWidget*>(child);
