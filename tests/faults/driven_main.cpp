@@ -3,8 +3,9 @@
 //   guichet_driven DATABASE STEP...
 // Steps: login | log LOGIN PASSWORD | new LOGIN PASSWORD | pwd ENTRY OLD NEW | del ENTRY |
 // cfg | ftp | enter NAME | files | new-many PREFIX COUNT | remove PATH (as another program
-// would, between two of the user's actions). Each step prints what the window
-// shows afterwards on its own line of standard output.
+// would, between two of the user's actions) | new-held LOGIN PASSWORD (as new, but says
+// "held" once the Confirm dialog is up and waits there for a line on standard input).
+// Each step prints what the window shows afterwards on its own line of standard output.
 #include <QTest>
 #include <QTimer>
 
@@ -42,8 +43,19 @@ void select_only(ui::ListBox& list, const vb::String& text) {
     }
 }
 
-void create(const vb::String& login, const vb::String& password) {
-    ui::set_modal_hook([password](ui::Form&) {
+// Another person's turn while this one reads the Confirm dialog.
+void wait_for_go_ahead() {
+    std::puts("held");
+    std::fflush(stdout);
+    for (int c = std::getchar(); c != '\n' && c != EOF; c = std::getchar()) {
+    }
+}
+
+void create(const vb::String& login, const vb::String& password, bool held = false) {
+    ui::set_modal_hook([password, held](ui::Form&) {
+        if (held) {
+            wait_for_go_ahead();
+        }
         Confirme().Text1->setText(password);
         press(Confirme().Command1);
     });
@@ -70,6 +82,10 @@ public:
             } else if (step == "new") {
                 const vb::String login = next();
                 create(login, next());
+                say(step, logguer().lbl_LOA->Caption());
+            } else if (step == "new-held") {
+                const vb::String login = next();
+                create(login, next(), true);
                 say(step, logguer().lbl_LOA->Caption());
             } else if (step == "new-many") {
                 const vb::String prefix = next();

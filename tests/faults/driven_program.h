@@ -64,9 +64,8 @@ inline void start(QProcess& program, const std::filesystem::path& database,
     program.start(DRIVEN, arguments);
 }
 
-inline Outcome run(const std::filesystem::path& database, const std::vector<std::string>& steps) {
-    QProcess program;
-    start(program, database, steps);
+// Waits for a started program to end, within the time limit.
+inline Outcome finish(QProcess& program) {
     Outcome outcome;
     outcome.finished = program.waitForFinished(kTimeLimitMs);
     if (!outcome.finished) {
@@ -78,6 +77,12 @@ inline Outcome run(const std::filesystem::path& database, const std::vector<std:
     outcome.out = program.readAllStandardOutput().toStdString();
     outcome.err = program.readAllStandardError().toStdString();
     return outcome;
+}
+
+inline Outcome run(const std::filesystem::path& database, const std::vector<std::string>& steps) {
+    QProcess program;
+    start(program, database, steps);
+    return finish(program);
 }
 
 // Ended in time by the platform's report, `number` and `description`, and nothing after it.

@@ -66,10 +66,30 @@ for table in compte acceder ftp contact; do
     grep -aq "CREATE TABLE $table (" "$state/bdd.mdb" || fail "new database lacks $table"
 done
 compgen -G "$root/var/lib/guichet.*" >/dev/null && fail "postinst left its work folder behind"
+sqlite3 "$state/bdd.mdb" "INSERT INTO compte VALUES ('ann','a'), ('ann','b');" 2>/dev/null &&
+    fail "new database takes the same login twice"
 
 echo "accounts kept" >"$state/bdd.mdb"
-run_script postinst configure 0.1.0-1 >/dev/null || fail "postinst failed on an upgrade"
+run_script postinst configure 0.1.0-1 >/dev/null 2>&1 || fail "postinst failed on an upgrade"
 [ "$(cat "$state/bdd.mdb")" = "accounts kept" ] || fail "postinst replaced an existing database"
+
+# An upgrade gives a database made before the login index that index; where logins are
+# already doubled it warns, leaves the file as it is and still succeeds.
+rm "$state/bdd.mdb"
+sqlite3 "$state/bdd.mdb" "CREATE TABLE compte (loggin TEXT, pwd TEXT);
+    INSERT INTO compte VALUES ('ann','a');"
+run_script postinst configure 0.1.0-1 >/dev/null || fail "postinst failed on an old database"
+sqlite3 "$state/bdd.mdb" "INSERT INTO compte VALUES ('ann','b');" 2>/dev/null &&
+    fail "an upgrade left the database without the login index"
+rm "$state/bdd.mdb"
+sqlite3 "$state/bdd.mdb" "CREATE TABLE compte (loggin TEXT, pwd TEXT);
+    INSERT INTO compte VALUES ('ann','a'), ('ann','b');"
+cp "$state/bdd.mdb" "$scratch/doubled.mdb"
+warning=$(run_script postinst configure 0.1.0-1 2>&1 >/dev/null) ||
+    fail "postinst failed on doubled logins"
+grep -q "^guichet: warning: " <<<"$warning" || fail "no warning on doubled logins: $warning"
+grep -qF "'ann' (2 rows)" <<<"$warning" || fail "the doubled login is not listed: $warning"
+cmp -s "$state/bdd.mdb" "$scratch/doubled.mdb" || fail "postinst changed doubled logins"
 
 rm "$state/bdd.mdb"
 ln -s "$scratch/elsewhere" "$state/bdd.mdb"

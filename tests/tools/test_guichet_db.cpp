@@ -24,6 +24,20 @@ ToolRun tool(const QStringList& arguments) {
             process.readAllStandardError().toStdString()};
 }
 
+QString argument(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+std::string bytes_of(const std::filesystem::path& path) {
+    std::stringstream content;
+    content << std::ifstream(path, std::ios::binary).rdbuf();
+    return content.str();
+}
+
+std::string account(const std::string& login, const std::string& password) {
+    return "INSERT INTO compte VALUES ('" + test_support::filled(login) + "','" + password + "');";
+}
+
 class GuichetDb : public ::testing::Test {
 protected:
     test_support::ScratchDatabase scratch{false};
@@ -48,6 +62,60 @@ TEST_F(GuichetDb, TheExampleStoresLoginsFilledToFiftyCharacters) {
     EXPECT_NE(dump.find("'" + test_support::filled(" Public") + "'|'" +
                         test_support::filled("alice") + "'"),
               std::string::npos);
+}
+
+// Logins are compared as stored: case and blanks count.
+TEST_F(GuichetDb, ANewDatabaseRefusesASecondRowOfTheSameLoginOnly) {
+    ASSERT_EQ(tool({"create", argument(target)}).status, 0);
+    std::filesystem::rename(target, scratch.path());
+    scratch.exec(account("dana", "first"));
+    for (const char* other : {"Dana", " dana", "dan", "dana  x"}) {
+        SCOPED_TRACE(other);
+        EXPECT_NO_THROW(scratch.exec(account(other, "other")));
+    }
+    EXPECT_THROW(scratch.exec(account("dana", "second")), std::runtime_error);
+}
+
+TEST_F(GuichetDb, UpgradeAddsTheIndexAndKeepsEveryRow) {
+    const test_support::ScratchDatabase old;
+    old.exec(account("dana", "first") + account("Dana", "other"));
+    const std::string rows = old.dump();
+    for (int run = 0; run < 2; ++run) {  // again on an upgraded file: nothing to do
+        ASSERT_EQ(tool({"upgrade", argument(old.path())}).status, 0) << run;
+    }
+    EXPECT_EQ(old.dump(), rows);
+    EXPECT_THROW(old.exec(account("dana", "second")), std::runtime_error);
+}
+
+TEST_F(GuichetDb, UpgradeRefusesDoubledLoginsListingThemAndChangesNothing) {
+    const test_support::ScratchDatabase old;
+    old.exec(account("dana", "first") + account("dana", "second") + account(" eve", "a") +
+             account(" eve", "b") + account(" eve", "c") + account("Dana", "other"));
+    const std::string before = bytes_of(old.path());
+    const ToolRun run = tool({"upgrade", argument(old.path())});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.error.find("  '" + test_support::filled(" eve") + "' (3 rows)\n  '" +
+                             test_support::filled("dana") + "' (2 rows)\n"),
+              std::string::npos)
+        << run.error;
+    EXPECT_EQ(run.error.find("Dana"), std::string::npos) << run.error;
+    EXPECT_EQ(bytes_of(old.path()), before);
+    EXPECT_NO_THROW(old.exec(account("dana", "third")));  // still no index
+}
+
+TEST_F(GuichetDb, UpgradeNeverCreatesAFileNorMendsOneThatIsNoDatabase) {
+    const ToolRun missing = tool({"upgrade", argument(target)});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.error.find("cannot upgrade"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(target));
+
+    for (const std::string content : {"accounts kept", ""}) {
+        std::ofstream(target, std::ios::binary | std::ios::trunc) << content;
+        EXPECT_EQ(tool({"upgrade", argument(target)}).status, 1) << content;
+        EXPECT_EQ(bytes_of(target), content);
+    }
+    EXPECT_EQ(tool({"upgrade"}).status, 2);
+    EXPECT_EQ(tool({"upgrade", "--example", argument(target)}).status, 2);
 }
 
 TEST_F(GuichetDb, NeverOverwritesAFile) {
