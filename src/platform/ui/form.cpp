@@ -80,8 +80,7 @@ void Form::Load() {
     window->setWindowTitle(QString::fromStdU16String(caption_));
     const QSize client(to_pixels_x(client_width_), to_pixels_y(client_height_));
     window->setFixedSize(client);
-    frame_ =
-        prepare_frame(*window, has_start_position_ ? WindowKind::main : WindowKind::placed_by_code);
+    frame_ = prepare_frame(*window);
     if (has_start_position_) {
         left_ = start_left_ - to_twips_x(frame_.left());
         top_ = start_top_ - to_twips_y(frame_.top());

@@ -69,14 +69,6 @@ public:
         return std::find(supported.begin(), supported.end(), wanted) != supported.end();
     }
 
-    // A utility window: window managers offer no full screen for it, and leave it out of the
-    // task bar, where the main window stands for the program.
-    void make_utility_window() const {
-        const xcb_atom_t utility = atom("_NET_WM_WINDOW_TYPE_UTILITY");
-        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window_,
-                            atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &utility);
-    }
-
     // Moving only: a window manager that honours it offers neither maximise, minimise nor
     // close, and draws a title bar and a border.
     void allow_moving_only() const {
@@ -132,7 +124,7 @@ QMargins to_toolkit_pixels(const QMargins& device, qreal ratio) {
 
 }  // namespace
 
-QMargins prepare_frame(QWidget& window, WindowKind kind) {
+QMargins prepare_frame(QWidget& window) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     // The offscreen platform answers too, with no connection; it draws frames of its own
     // and knows them as soon as the window exists.
@@ -142,9 +134,6 @@ QMargins prepare_frame(QWidget& window, WindowKind kind) {
     }
     const X11 server(x11->connection(), static_cast<xcb_window_t>(window.winId()));
     server.allow_moving_only();
-    if (kind == WindowKind::placed_by_code) {
-        server.make_utility_window();
-    }
     if (!server.window_manager_supports("_NET_REQUEST_FRAME_EXTENTS")) {
         return {};
     }

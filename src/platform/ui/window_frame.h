@@ -8,14 +8,9 @@ class QWidget;
 
 namespace ui {
 
-enum class WindowKind {
-    main,            // the program's main window, placed by the window system
-    placed_by_code,  // the others, placed and moved by the program beside the main one
-};
-
 // Makes `window` a fixed window that can be moved but not maximised, minimised or closed by
 // the window manager, and returns the frame it will get, in the toolkit's pixels: none on X11
 // without a window manager; off X11, the frame that the platform itself reports.
-QMargins prepare_frame(QWidget& window, WindowKind kind);
+QMargins prepare_frame(QWidget& window);
 
 }  // namespace ui
