@@ -16,10 +16,31 @@
 
 namespace bench {
 
-// A database of `accounts` accounts, the i-th named login_of(i), with empty tables of rights,
-// sites and contacts; made once for each count and kept for the run.
+// One row of rights, one FTP site and one contact for the filled login `owner`, the row of
+// rights naming `named`.
+inline void add_rights(sqlite3* db, const std::string& owner, const std::string& named) {
+    sqlite3_stmt* insert = nullptr;
+    for (const char* statement : {"INSERT INTO acceder VALUES (?1, ?2, 1, 1)",
+                                  "INSERT INTO ftp VALUES (?1, 'anonymous', 'ftp.example.org', "
+                                  "'secret', 21, 'Example')",
+                                  "INSERT INTO contact VALUES (?1, 1, 'Martin', 'Anne', "
+                                  "'1 rue de la Gare', '75001', 'Paris')"}) {
+        sqlite3_prepare_v2(db, statement, -1, &insert, nullptr);
+        sqlite3_bind_text(insert, 1, owner.c_str(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_bind_parameter_count(insert) > 1) {
+            sqlite3_bind_text(insert, 2, named.c_str(), -1, SQLITE_TRANSIENT);
+        }
+        sqlite3_step(insert);
+        sqlite3_finalize(insert);
+    }
+}
+
+// A database of `accounts` accounts, the i-th named login_of(i), where each filled login of
+// `owners` has rights naming the account login_of(k) for its place k in that list, an FTP
+// site and a contact; made once for each count and kept for the run.
 inline std::filesystem::path database_with(int accounts,
-                                           const std::function<std::string(int)>& login_of) {
+                                           const std::function<std::string(int)>& login_of,
+                                           const std::vector<std::string>& owners = {}) {
     static std::map<int, std::filesystem::path> made;
     if (auto found = made.find(accounts); found != made.end()) {
         return found->second;
@@ -51,6 +72,11 @@ inline std::filesystem::path database_with(int accounts,
         sqlite3_reset(insert);
     }
     sqlite3_finalize(insert);
+    for (std::size_t k = 0; k < owners.size(); ++k) {
+        std::string named = login_of(int(k));
+        named.resize(50, ' ');
+        add_rights(db, owners[k], named);
+    }
     sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     return made[accounts] = path;
@@ -70,10 +96,9 @@ void copy_fixed(std::array<char16_t, N>& field, sqlite3_stmt* statement, int col
     std::fill(field.begin() + length, field.end(), u' ');
 }
 
-inline void read_accounts(const std::filesystem::path& path, std::vector<FixedRecord>& records) {
+// Statement 1 on an open connection, read in full.
+inline void read_accounts(sqlite3* db, std::vector<FixedRecord>& records) {
     records.clear();
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     sqlite3_stmt* statement = nullptr;
     sqlite3_prepare_v2(db, "SELECT loggin,pwd FROM compte", -1, &statement, nullptr);
     while (sqlite3_step(statement) == SQLITE_ROW) {
@@ -82,6 +107,12 @@ inline void read_accounts(const std::filesystem::path& path, std::vector<FixedRe
         copy_fixed(record.pwd, statement, 1);
     }
     sqlite3_finalize(statement);
+}
+
+inline void read_accounts(const std::filesystem::path& path, std::vector<FixedRecord>& records) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    read_accounts(db, records);
     sqlite3_close(db);
 }
 

@@ -24,8 +24,10 @@ void jet_like_function(sqlite3_context* context, int, sqlite3_value** arguments)
         sqlite3_result_null(context);
         return;
     }
-    const std::u16string pattern(text_argument(arguments[0]));
-    const std::u16string text(text_argument(arguments[1]));
+    // Each argument is a value of its own, so reading one as UTF-16 leaves the other's
+    // characters in place.
+    const std::u16string_view pattern = text_argument(arguments[0]);
+    const std::u16string_view text = text_argument(arguments[1]);
     switch (jet_like(text, pattern)) {
         case LikeResult::kMatch:
             sqlite3_result_int(context, 1);

@@ -2,7 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <memory>
+#include <string_view>
 
 #include "ado/connection.h"
 #include "ado/errors.h"
@@ -19,6 +21,25 @@ constexpr std::int32_t kObjectClosed = -2146824584;     // 800a0e78
 
 // Characters of a block of texts: small enough to stay in the allocator's heap.
 constexpr std::size_t kTextBlock = 16 * 1024;
+
+template <typename Char>
+Recordset::TextAt append_to_blocks(std::vector<std::basic_string<Char>>& blocks,
+                                   std::basic_string_view<Char> text) {
+    if (blocks.empty() || blocks.back().capacity() - blocks.back().size() < text.size()) {
+        blocks.emplace_back().reserve(std::max(kTextBlock, text.size()));
+    }
+    auto& block = blocks.back();
+    const Recordset::TextAt at{static_cast<std::uint32_t>(blocks.size() - 1),
+                               static_cast<std::uint32_t>(block.size()), text.size()};
+    block.append(text);
+    return at;
+}
+
+template <typename Char>
+std::basic_string_view<Char> text_of(const std::vector<std::basic_string<Char>>& blocks,
+                                     const Recordset::TextAt& at) {
+    return std::basic_string_view<Char>(blocks[at.block]).substr(at.offset, at.length);
+}
 
 struct Finalize {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
@@ -83,26 +104,32 @@ void Recordset::read_cell(sqlite3_stmt* statement, int column) {
             cell.kind = Cell::Kind::kReal;
             cell.real = sqlite3_column_double(statement, column);
             break;
-        default: {
-            const auto* text =
-                static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
-            const auto length =
-                static_cast<std::size_t>(sqlite3_column_bytes16(statement, column)) / 2;
-            cell.kind = Cell::Kind::kText;
-            if (texts_.empty() || texts_.back().capacity() - texts_.back().size() < length) {
-                texts_.emplace_back().reserve(std::max(kTextBlock, length));
-            }
-            auto& block = texts_.back();
-            cell.text = {static_cast<std::uint32_t>(texts_.size() - 1),
-                         static_cast<std::uint32_t>(block.size()), length};
-            block.append(text, length);
-        }
+        default:
+            read_text(statement, column, cell);
     }
+}
+
+// SQLite hands out a text as the file stores it, UTF-8 here, without converting it or
+// allocating: the common ASCII text is kept so, and only other text is asked for in UTF-16.
+void Recordset::read_text(sqlite3_stmt* statement, int column, Cell& cell) {
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    const auto size = static_cast<std::size_t>(sqlite3_column_bytes(statement, column));
+    const std::string_view narrow(bytes != nullptr ? bytes : "", bytes != nullptr ? size : 0);
+    if (std::all_of(narrow.begin(), narrow.end(), [](char c) { return (c & 0x80) == 0; })) {
+        cell.kind = Cell::Kind::kAscii;
+        cell.text = append_to_blocks(ascii_, narrow);
+        return;
+    }
+    const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
+    const auto length = static_cast<std::size_t>(sqlite3_column_bytes16(statement, column)) / 2;
+    cell.kind = Cell::Kind::kText;
+    cell.text = append_to_blocks(texts_, std::u16string_view(text, length));
 }
 
 void Recordset::Close() {
     columns_.clear();
     cells_.clear();
+    ascii_.clear();
     texts_.clear();
     fields_.clear();
     rows_ = 0;
@@ -156,9 +183,11 @@ const vb::Variant& Recordset::Fields(std::u16string_view name) const {
                 case Cell::Kind::kReal:
                     field = cell.real;
                     break;
+                case Cell::Kind::kAscii:
+                    field.assign_ascii(text_of(ascii_, cell.text));
+                    break;
                 case Cell::Kind::kText:
-                    field.assign_text(std::u16string_view(texts_[cell.text.block])
-                                          .substr(cell.text.offset, cell.text.length));
+                    field.assign_text(text_of(texts_, cell.text));
                     break;
             }
             return field;

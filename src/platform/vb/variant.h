@@ -2,7 +2,9 @@
 // Boolean and Integer, each raising the runtime's own errors.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <string_view>
 #include <variant>
 
 #include "vb/integer.h"
@@ -32,6 +34,18 @@ public:
         } else {
             value_ = String(text);
         }
+    }
+
+    // The same for ASCII text, each byte one character.
+    void assign_ascii(std::string_view text) {
+        auto* held = std::get_if<String>(&value_);
+        if (held == nullptr) {
+            held = &value_.emplace<String>();
+        }
+        // Widened in place: assigning a range of another character type would go through a
+        // temporary string.
+        held->resize(text.size());
+        std::copy(text.begin(), text.end(), held->begin());
     }
 
     bool is_null() const { return std::holds_alternative<Null>(value_); }

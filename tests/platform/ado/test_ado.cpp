@@ -101,6 +101,21 @@ TEST_F(Ado, AnyTextInALiteralIsStoredAsWritten) {
               Texts{u"\xFFFD', pwd) --"});
 }
 
+// ASCII and other text kept apart in the result, read back alike, in row order.
+TEST_F(Ado, AsciiAndOtherTextsReadBackInTheirRowsOrder) {
+    open(db.path());
+    const vb::String long_ascii(40000, u'a');
+    run(u"INSERT INTO compte (loggin, pwd) VALUES ('mix','\u00E9t\u00E9');");
+    run(u"INSERT INTO compte (loggin, pwd) VALUES ('mix','" + long_ascii + u"');");
+    run(u"INSERT INTO compte (loggin, pwd) VALUES ('mix','\U0001F600 ok');");
+    run(u"INSERT INTO compte (loggin, pwd) VALUES ('mix','plain');");
+    EXPECT_EQ(column(u"SELECT pwd FROM compte WHERE loggin='mix';", u"pwd"),
+              (Texts{u"\u00E9t\u00E9", long_ascii, u"\U0001F600 ok", u"plain"}));
+    db.exec("INSERT INTO compte VALUES ('blob', x'41420043'), ('num', 12);");
+    EXPECT_EQ(column(u"SELECT pwd FROM compte WHERE loggin='blob' OR loggin='num';", u"pwd"),
+              (Texts{vb::String(u"AB\0C", 4), u"12"}));
+}
+
 TEST_F(Ado, BadStatementsAreRefused) {
     open(db.path());
     EXPECT_EQ(error_of([&] { run(u"SELECT x FROM nowhere;"); }).number(), ado::kStatementRefused);
