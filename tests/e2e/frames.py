@@ -3,8 +3,10 @@
 
 import re
 import subprocess
+import time
 
 TWIPS_PER_PIXEL = 15  # the sessions run at 96 DPI
+SETTLE_LIMIT = 10.0  # seconds
 BASELINE = 400
 SHOW_STEP = 40
 CLIENT_SIZES = {  # twips, as the windows are designed
@@ -67,17 +69,29 @@ def resting_place(caption, below):
     return left, screen_height - BASELINE - SHOW_STEP * (height // SHOW_STEP)
 
 
-def check_resting_place(caption, below=()):
-    """The outer frame stands at the nearest pixel to the rules' twips."""
+def misplacement(caption, below):
+    """What is wrong with where the window stands, or None."""
     left, top = resting_place(caption, below)
     x, y, width, height = outer_frame(caption)
     wanted = (left / TWIPS_PER_PIXEL, top / TWIPS_PER_PIXEL)
     if abs(x - wanted[0]) > 0.5 or abs(y - wanted[1]) > 0.5:
-        raise AssertionError(f"{caption!r} rests at ({x}, {y}), not at the pixel nearest to "
-                             f"({wanted[0]:.2f}, {wanted[1]:.2f})")
+        return (f"{caption!r} rests at ({x}, {y}), not at the pixel nearest to "
+                f"({wanted[0]:.2f}, {wanted[1]:.2f})")
     expected_size = tuple(v / TWIPS_PER_PIXEL for v in outer_size_twips(caption))
     if (width, height) != expected_size:
-        raise AssertionError(f"{caption!r} is {width}x{height}, not {expected_size}")
+        return f"{caption!r} is {width}x{height}, not {expected_size}"
+    return None
+
+
+def check_resting_place(caption, below=()):
+    """The outer frame stands at the nearest pixel to the rules' twips. A dialog shown modally
+    is mapped again after its rise, and its window manager frames it anew: the place is read
+    until it holds, or the time runs out."""
+    deadline = time.monotonic() + SETTLE_LIMIT
+    while (fault := misplacement(caption, below)) and time.monotonic() < deadline:
+        time.sleep(0.1)
+    if fault:
+        raise AssertionError(fault)
 
 
 def allowed_actions(caption):

@@ -3,7 +3,8 @@
 # with a session bus of its own, after making the program's compiled-in DATABASE afresh with
 # the example accounts. The script is given PROGRAM and DATABASE.
 # Usage: run_session.sh DESKTOP SCRIPT PROGRAM GUICHET_DB DATABASE
-#   DESKTOP: bare (an X server alone) or openbox (an X server and a window manager)
+#   DESKTOP: bare (an X server alone), openbox (an X server and a window manager), or
+#   weston (a Wayland compositor, headless, with XWayland)
 set -euo pipefail
 desktop=$1 script=$2 program=$3 tool=$4 database=$5
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,6 +13,7 @@ needed=(xauth dbus-run-session /usr/bin/python3 xwininfo xprop)
 case "$desktop" in
     bare) needed+=(xvfb-run) ;;
     openbox) needed+=(xvfb-run openbox) ;;
+    weston) needed+=(weston Xwayland) ;;
     *) echo "run_session.sh: unknown desktop $desktop" >&2; exit 2 ;;
 esac
 for command in "${needed[@]}"; do
@@ -34,4 +36,5 @@ case "$desktop" in
     bare) exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "${session[@]}" ;;
     openbox) exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
         "$here/with_window_manager.sh" "${session[@]}" ;;
+    weston) exec "$here/with_weston.sh" "${session[@]}" ;;
 esac

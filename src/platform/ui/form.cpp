@@ -129,9 +129,12 @@ void Form::set_start_position(int left, int top) {
 // then placed inside the frame that the window manager announced.
 void Form::move_window() {
     if (IsLoaded()) {
-        const QPoint client(to_pixels_x(left_) + frame_.left(), to_pixels_y(top_) + frame_.top());
-        window_->setGeometry(QRect(client, window_->size()));
+        window_->setGeometry(QRect(client_position(), window_->size()));
     }
+}
+
+QPoint Form::client_position() const {
+    return {to_pixels_x(left_) + frame_.left(), to_pixels_y(top_) + frame_.top()};
 }
 
 // What code set: the window system may hold the window elsewhere (a window manager keeps
@@ -192,6 +195,9 @@ void Form::ShowModal() {
     window_->hide();
     window_->setWindowModality(Qt::ApplicationModal);
     window_->show();
+    if (!frame_.isNull()) {
+        place_again_once_framed(*window_, client_position());
+    }
     window_->activateWindow();
     QEventLoop loop;
     modal_loop_ = &loop;

@@ -86,6 +86,7 @@ private:
     void place(QWidget& control, const char* name, Rect rect, int tab_index);
     void apply_tab_order();
     void move_window();
+    QPoint client_position() const;
 
     vb::String caption_;
     int client_width_;

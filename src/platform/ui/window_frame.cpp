@@ -107,6 +107,28 @@ public:
         return {};
     }
 
+    // Once the window manager has put the window into its frame, asks for the client's
+    // place again, in the screen's pixels.
+    void place_once_framed(QPoint client) const {
+        const auto deadline = std::chrono::steady_clock::now() + kFrameAnswerLimit;
+        while (std::chrono::steady_clock::now() < deadline) {
+            const Reply<xcb_query_tree_reply_t> tree(
+                xcb_query_tree_reply(connection_, xcb_query_tree(connection_, window_), nullptr));
+            if (tree == nullptr) {
+                return;
+            }
+            if (tree->parent != root_) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        const std::uint32_t place[2] = {static_cast<std::uint32_t>(client.x()),
+                                        static_cast<std::uint32_t>(client.y())};
+        xcb_configure_window(connection_, window_, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y,
+                             place);
+        xcb_flush(connection_);
+    }
+
 private:
     xcb_connection_t* connection_;
     xcb_window_t window_;
@@ -138,6 +160,15 @@ QMargins prepare_frame(QWidget& window) {
         return {};
     }
     return to_toolkit_pixels(server.requested_frame_extents(), window.devicePixelRatioF());
+}
+
+void place_again_once_framed(QWidget& window, QPoint client) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return;
+    }
+    const X11 server(x11->connection(), static_cast<xcb_window_t>(window.winId()));
+    server.place_once_framed(client * window.devicePixelRatioF());
 }
 
 }  // namespace ui

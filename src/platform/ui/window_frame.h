@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 
 class QWidget;
 
@@ -12,5 +13,9 @@ namespace ui {
 // the window manager, and returns the frame it will get, in the toolkit's pixels: none on X11
 // without a window manager; off X11, the frame that the platform itself reports.
 QMargins prepare_frame(QWidget& window);
+
+// A window manager that frames a window again, after it was hidden and shown, may put it a
+// border's width off its place; this asks for the client's place once the window is framed.
+void place_again_once_framed(QWidget& window, QPoint client);
 
 }  // namespace ui
