@@ -82,8 +82,8 @@ void Form::Load() {
     window->setFixedSize(client);
     frame_ = prepare_frame(*window);
     if (has_start_position_) {
-        left_ = start_left_ - to_twips_x(frame_.left());
-        top_ = start_top_ - to_twips_y(frame_.top());
+        left_ = start_left_ - device_pixels_to_twips_x(frame_.left());
+        top_ = start_top_ - device_pixels_to_twips_y(frame_.top());
         move_window();
     }
     tab_stops_.clear();
@@ -125,16 +125,16 @@ void Form::set_start_position(int left, int top) {
     has_start_position_ = true;
 }
 
-// The outer frame's place, in twips, becomes pixels here and nowhere else; the client is
-// then placed inside the frame that the window manager announced.
+// The outer frame's place, in twips, becomes the screen's pixels here and nowhere else; the
+// client is then placed inside the frame that the window manager announced.
 void Form::move_window() {
     if (IsLoaded()) {
-        window_->setGeometry(QRect(client_position(), window_->size()));
+        place_exactly(*window_, client_position());
     }
 }
 
 QPoint Form::client_position() const {
-    return {to_pixels_x(left_) + frame_.left(), to_pixels_y(top_) + frame_.top()};
+    return {to_device_pixels_x(left_) + frame_.left(), to_device_pixels_y(top_) + frame_.top()};
 }
 
 // What code set: the window system may hold the window elsewhere (a window manager keeps
@@ -160,11 +160,11 @@ void Form::setTop(int twips) {
 }
 
 int Form::Width() const {
-    return client_width_ + to_twips_x(frame_.left() + frame_.right());
+    return client_width_ + device_pixels_to_twips_x(frame_.left() + frame_.right());
 }
 
 int Form::Height() const {
-    return client_height_ + to_twips_y(frame_.top() + frame_.bottom());
+    return client_height_ + device_pixels_to_twips_y(frame_.top() + frame_.bottom());
 }
 
 bool Form::Visible() const {
@@ -192,11 +192,15 @@ void Form::ShowModal() {
     if (!IsLoaded() || modal_loop_ != nullptr) {
         return;
     }
+    const unsigned old_frame = current_frame(*window_);
     window_->hide();
+    if (!frame_.isNull()) {
+        wait_until_released(*window_);
+    }
     window_->setWindowModality(Qt::ApplicationModal);
     window_->show();
     if (!frame_.isNull()) {
-        place_again_once_framed(*window_, client_position());
+        place_again_once_framed_anew(*window_, client_position(), old_frame);
     }
     window_->activateWindow();
     QEventLoop loop;

@@ -86,12 +86,13 @@ private:
     void place(QWidget& control, const char* name, Rect rect, int tab_index);
     void apply_tab_order();
     void move_window();
+    // Where the client area stands, in the screen's pixels.
     QPoint client_position() const;
 
     vb::String caption_;
     int client_width_;
     int client_height_;
-    // The window manager's frame around the client area while loaded, in pixels.
+    // The window manager's frame around the client area while loaded, in the screen's pixels.
     QMargins frame_;
     int left_ = 0;
     int top_ = 0;

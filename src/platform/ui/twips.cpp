@@ -43,4 +43,22 @@ int to_twips_y(int pixels) {
     return static_cast<int>(std::lround(pixels * twips_per_pixel_y()));
 }
 
+qreal device_pixel_ratio() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->devicePixelRatio() : 1.0;
+}
+
+int to_device_pixels_x(int twips) {
+    return static_cast<int>(std::lround(twips * device_pixel_ratio() / twips_per_pixel_x()));
+}
+int to_device_pixels_y(int twips) {
+    return static_cast<int>(std::lround(twips * device_pixel_ratio() / twips_per_pixel_y()));
+}
+int device_pixels_to_twips_x(int pixels) {
+    return static_cast<int>(std::lround(pixels * twips_per_pixel_x() / device_pixel_ratio()));
+}
+int device_pixels_to_twips_y(int pixels) {
+    return static_cast<int>(std::lround(pixels * twips_per_pixel_y() / device_pixel_ratio()));
+}
+
 }  // namespace ui

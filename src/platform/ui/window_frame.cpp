@@ -107,21 +107,37 @@ public:
         return {};
     }
 
-    // Once the window manager has put the window into its frame, asks for the client's
-    // place again, in the screen's pixels.
-    void place_once_framed(QPoint client) const {
+    // The window that holds this one: the window manager's frame, or the root.
+    xcb_window_t parent() const {
+        const Reply<xcb_query_tree_reply_t> tree(
+            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, window_), nullptr));
+        return tree != nullptr ? tree->parent : root_;
+    }
+
+    // A window hidden while framed is the window manager's until it gives it back to the
+    // root: shown again before, it would stand unmanaged, without a frame.
+    void wait_until_released() const {
+        const auto deadline = std::chrono::steady_clock::now() + kFrameAnswerLimit;
+        while (parent() != root_ && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+
+    // Once the window manager has put the window into a frame other than `old_frame`, asks
+    // for the client's place again.
+    void place_once_framed_anew(QPoint client, xcb_window_t old_frame) const {
         const auto deadline = std::chrono::steady_clock::now() + kFrameAnswerLimit;
         while (std::chrono::steady_clock::now() < deadline) {
-            const Reply<xcb_query_tree_reply_t> tree(
-                xcb_query_tree_reply(connection_, xcb_query_tree(connection_, window_), nullptr));
-            if (tree == nullptr) {
-                return;
-            }
-            if (tree->parent != root_) {
+            const xcb_window_t frame = parent();
+            if (frame != root_ && frame != old_frame) {
                 break;
             }
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
+        place_at(client);
+    }
+
+    void place_at(QPoint client) const {
         const std::uint32_t place[2] = {static_cast<std::uint32_t>(client.x()),
                                         static_cast<std::uint32_t>(client.y())};
         xcb_configure_window(connection_, window_, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y,
@@ -135,15 +151,6 @@ private:
     xcb_window_t root_;
 };
 
-// The window manager counts in the screen's pixels, the toolkit in its own.
-QMargins to_toolkit_pixels(const QMargins& device, qreal ratio) {
-    const auto scale = [ratio](int pixels) {
-        return static_cast<int>(std::lround(pixels / ratio));
-    };
-    return {scale(device.left()), scale(device.top()), scale(device.right()),
-            scale(device.bottom())};
-}
-
 }  // namespace
 
 QMargins prepare_frame(QWidget& window) {
@@ -152,23 +159,51 @@ QMargins prepare_frame(QWidget& window) {
     // and knows them as soon as the window exists.
     if (x11 == nullptr || x11->connection() == nullptr) {
         window.winId();
-        return window.windowHandle()->frameMargins();
+        return window.windowHandle()->frameMargins() * window.devicePixelRatioF();
     }
     const X11 server(x11->connection(), static_cast<xcb_window_t>(window.winId()));
     server.allow_moving_only();
     if (!server.window_manager_supports("_NET_REQUEST_FRAME_EXTENTS")) {
         return {};
     }
-    return to_toolkit_pixels(server.requested_frame_extents(), window.devicePixelRatioF());
+    return server.requested_frame_extents();
 }
 
-void place_again_once_framed(QWidget& window, QPoint client) {
+unsigned current_frame(QWidget& window) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return 0;
+    }
+    return X11(x11->connection(), static_cast<xcb_window_t>(window.winId())).parent();
+}
+
+void wait_until_released(QWidget& window) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 != nullptr && x11->connection() != nullptr) {
+        X11(x11->connection(), static_cast<xcb_window_t>(window.winId())).wait_until_released();
+    }
+}
+
+void place_again_once_framed_anew(QWidget& window, QPoint client, unsigned old_frame) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr || x11->connection() == nullptr) {
         return;
     }
     const X11 server(x11->connection(), static_cast<xcb_window_t>(window.winId()));
-    server.place_once_framed(client * window.devicePixelRatioF());
+    server.place_once_framed_anew(client, old_frame);
+}
+
+void place_exactly(QWidget& window, QPoint client) {
+    window.setGeometry(QRect(client / window.devicePixelRatioF(), window.size()));
+    if (window.devicePixelRatioF() == 1.0) {
+        return;
+    }
+    // The toolkit's pixels are coarser than the screen's: the screen's nearest pixel is asked
+    // for directly, and the toolkit learns it back from the server.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 != nullptr && x11->connection() != nullptr) {
+        X11(x11->connection(), static_cast<xcb_window_t>(window.winId())).place_at(client);
+    }
 }
 
 }  // namespace ui
