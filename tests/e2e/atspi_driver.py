@@ -14,7 +14,7 @@ TIMEOUT = 30.0
 POLL = 0.05
 # Screen pixels per pixel of the extents that the program reports: above 96 DPI the toolkit
 # scales its windows, and reports their places unscaled.
-SCALE = 1.0
+SCALE = int(os.environ.get("GUICHET_E2E_DPI", "96")) / 96
 
 
 SKIP = 77
@@ -130,7 +130,7 @@ def gone(app, caption):
     )
 
 
-def control(root, role, name=None):
+def control(root, role, name=None, timeout=TIMEOUT):
     """The first control below `root` with that role name ("push button", "text", "list",
     "label", "panel", ...) and, if given, that spoken name."""
 
@@ -140,7 +140,7 @@ def control(root, role, name=None):
                 return accessible
         return None
 
-    return wait_for(found, f"a {role} named {name!r}")
+    return wait_for(found, f"a {role} named {name!r}", timeout)
 
 
 def press(button):

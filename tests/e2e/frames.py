@@ -1,11 +1,12 @@
 """Where the program's windows rest, read from the X server as any X client would see them
 (xwininfo, xprop), against where the placement rules put their outer frames."""
 
+import os
 import re
 import subprocess
 import time
 
-TWIPS_PER_PIXEL = 15  # the sessions run at 96 DPI
+TWIPS_PER_PIXEL = 1440 / int(os.environ.get("GUICHET_E2E_DPI", "96"))  # the screen's pixels
 SETTLE_LIMIT = 10.0  # seconds
 BASELINE = 400
 SHOW_STEP = 40
@@ -51,16 +52,21 @@ def outer_frame(caption):
     return x - left, y - top, width + left + right, height + top + bottom
 
 
+def to_twips(pixels):
+    """Whole twips, as the program counts them, halves rounded up."""
+    return int(pixels * TWIPS_PER_PIXEL + 0.5)
+
+
 def outer_size_twips(caption):
     """W and H as the program counts them: the designed client area and the frame."""
     left, right, top, bottom = frame_extents(client_window(caption))
     width, height = CLIENT_SIZES[caption]
-    return width + (left + right) * TWIPS_PER_PIXEL, height + (top + bottom) * TWIPS_PER_PIXEL
+    return width + to_twips(left + right), height + to_twips(top + bottom)
 
 
 def resting_place(caption, below):
     """Left and Top in twips where the rules put the window, given the windows below it."""
-    screen_width, screen_height = (v * TWIPS_PER_PIXEL for v in screen_size())
+    screen_width, screen_height = (to_twips(v) for v in screen_size())
     width, height = outer_size_twips(caption)
     if not below:  # a working window slid in from the right onto the baseline
         return screen_width - SHOW_STEP * (width // SHOW_STEP), screen_height - height - BASELINE
@@ -77,7 +83,7 @@ def misplacement(caption, below):
     if abs(x - wanted[0]) > 0.5 or abs(y - wanted[1]) > 0.5:
         return (f"{caption!r} rests at ({x}, {y}), not at the pixel nearest to "
                 f"({wanted[0]:.2f}, {wanted[1]:.2f})")
-    expected_size = tuple(v / TWIPS_PER_PIXEL for v in outer_size_twips(caption))
+    expected_size = tuple(round(v / TWIPS_PER_PIXEL) for v in outer_size_twips(caption))
     if (width, height) != expected_size:
         return f"{caption!r} is {width}x{height}, not {expected_size}"
     return None

@@ -14,7 +14,7 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_driver import (SKIP, application, bus_unreachable, control, double_click,  # noqa: E402
                           filled, gone, items, log_on, message_line, press, select, start,
-                          type_into, wait_for, window)
+                          Timeout, type_into, wait_for, window)
 from frames import allowed_actions, check_resting_place  # noqa: E402
 
 def expect_line(frame, text):
@@ -27,6 +27,20 @@ def check_window_manager_offers_only_moving(caption):
     offered = allowed_actions(caption) & {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE"}
     if offered:
         raise AssertionError(f"the window manager offers {sorted(offered)} on {caption!r}")
+
+
+def enter(ftp, files, line, caption):
+    """Double-clicks the line and returns the list once it shows `caption`. On a loaded
+    machine the server may space the two clicks too far apart for a double-click: the list
+    still shows its folder then, and the line is double-clicked again."""
+    for _ in range(3):
+        double_click(files, line)
+        try:
+            return control(ftp, "list", caption, timeout=5)
+        except Timeout:
+            if files.name == caption:
+                raise
+    raise Timeout(f"the list never showed {caption!r}")
 
 
 def session(app, scratch):
@@ -84,16 +98,12 @@ def session(app, scratch):
     ftp = window(app, "FTP")
     files = control(ftp, "list", "Files->c:")
     path = "c:" + str(scratch).replace("/", "\\")
-    double_click(files, "  var")
-    files = control(ftp, "list", "Files->c:\\var")
-    double_click(files, "  tmp")
-    files = control(ftp, "list", "Files->c:\\var\\tmp")
-    double_click(files, "  " + scratch.name)
-    files = control(ftp, "list", "Files->" + path)
+    files = enter(ftp, files, "  var", "Files->c:\\var")
+    files = enter(ftp, files, "  tmp", "Files->c:\\var\\tmp")
+    files = enter(ftp, files, "  " + scratch.name, "Files->" + path)
     wait_for(lambda: items(files) == ["   \\..", "  alpha", "    beta.txt"],
              f"the folder's lines ({items(files)})")
-    double_click(files, "   \\..")
-    files = control(ftp, "list", "Files->c:\\var\\tmp")
+    files = enter(ftp, files, "   \\..", "Files->c:\\var\\tmp")
     wait_for(lambda: "  " + scratch.name in items(files), "the scratch folder in c:\\var\\tmp")
 
     press(control(base, "push button", "Exit"))
