@@ -9,6 +9,7 @@
 #include "ftp/rename_form.h"
 #include "shell/placement.h"
 #include "ui/label.h"
+#include "vb/runtime_error.h"
 
 namespace {
 
@@ -126,12 +127,16 @@ void FtpForm::lire_dossier() {
     const vb::String folder = chemin + u'\\';
     fs::DirListing listing;
 
-    // Every entry's attributes are read, files included; only folders are kept.
+    // Every entry's attributes are read, files included; only folders are kept. The path
+    // is rebuilt in one buffer, the folder part staying in place.
+    vb::String path = folder;
     vb::String name = listing.Dir(folder, fs::vbDirectory);
     while (!name.empty()) {
-        if ((fs::GetAttr(folder + name) & fs::vbDirectory) == fs::vbDirectory && name != u"." &&
+        path.resize(folder.size());
+        path += name;
+        if ((fs::GetAttr(path) & fs::vbDirectory) == fs::vbDirectory && name != u"." &&
             name != u"..") {
-            append_entry(name);
+            append_entry(std::move(name));
         }
         name = listing.Dir();
     }
@@ -139,29 +144,51 @@ void FtpForm::lire_dossier() {
 
     name = listing.Dir(folder + u'*', fs::vbNormal);
     while (!name.empty()) {
-        append_entry(name);
+        append_entry(std::move(name));
         name = listing.Dir();
     }
 }
 
-void FtpForm::append_entry(const vb::String& name) {
+void FtpForm::append_entry(vb::String name) {
     nb_fichiers += 1;
     fichiers.redim_preserve(nb_fichiers);
-    fichiers[nb_fichiers] = name;
+    fichiers[nb_fichiers] = std::move(name);
+}
+
+// The lines are written one after another into `text`, so that a line costs no allocation
+// of its own, and returned as views into it.
+std::vector<std::u16string_view> FtpForm::write_lines(vb::String& text) const {
+    constexpr std::u16string_view kFolderIndent = u"  ";
+    constexpr std::u16string_view kFileIndent = u"    ";
+    std::size_t length = 0;
+    for (vb::Integer i = 0; i <= nb_fichiers; ++i) {
+        length += (i <= nb_dossiers ? kFolderIndent : kFileIndent).size() + fichiers[i].size();
+    }
+    text.clear();
+    text.reserve(length);  // the views point into it, so it must not move
+    std::vector<std::u16string_view> lines;
+    lines.reserve(static_cast<std::size_t>(nb_fichiers.value()) + 1);
+    for (vb::Integer i = 0; i <= nb_fichiers; ++i) {
+        const std::size_t begin = text.size();
+        text += i <= nb_dossiers ? kFolderIndent : kFileIndent;
+        text += fichiers[i];
+        lines.push_back(std::u16string_view(text).substr(begin));
+    }
+    return lines;
 }
 
 void FtpForm::afficher_dossier() {
-    lst_FILE->Clear();
-    // The lines go in as one batch: the list lays itself out once, not once a line.
-    std::vector<vb::String> lines;
-    lines.reserve(static_cast<std::size_t>(nb_fichiers.value()) + 1);
-    for (vb::Integer i = 0; i <= nb_dossiers; ++i) {
-        lines.push_back(u"  " + fichiers[i]);
+    vb::String text;
+    std::vector<std::u16string_view> lines;
+    try {
+        lines = write_lines(text);
+    } catch (const vb::RuntimeError&) {
+        lst_FILE->Clear();  // the line counter overflows once the old lines are gone
+        throw;
     }
-    for (vb::Integer i = nb_dossiers + 1; i <= nb_fichiers; ++i) {
-        lines.push_back(u"    " + fichiers[i]);
-    }
-    lst_FILE->AddItems(lines);
+    // The old lines go and the new ones come in one change, so that the list lays itself
+    // out once.
+    lst_FILE->ReplaceItems(lines);
 
     if (chemin.size() > kLongestShownPath) {
         chemin_affiche = u"..." + chemin.substr(chemin.size() - kShownTail);

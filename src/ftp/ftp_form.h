@@ -3,6 +3,9 @@
 // the two buttons that open the dialogs act.
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "ui/combo_box.h"
 #include "ui/command_button.h"
 #include "ui/drive_list_box.h"
@@ -58,7 +61,9 @@ protected:
 
 private:
     // Adds `name` after the entries read so far.
-    void append_entry(const vb::String& name);
+    void append_entry(vb::String name);
+    // The lines of lst_FILE for the entries read, as views into `text`.
+    std::vector<std::u16string_view> write_lines(vb::String& text) const;
 };
 
 FtpForm& ftp();

@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <climits>
 
 #include "fs/drives_cache.h"
 #include "fs/last_folder.h"
@@ -57,18 +60,34 @@ LastFolder& last_folder() {
     return instance;
 }
 
-bool stat_in_last_folder(const vb::String& path, struct stat& info) {
+// Most names are ASCII, whose native bytes are their units: they are written on the stack,
+// sparing an allocation for each entry of the folder.
+bool stat_by_name(int folder, std::u16string_view name, struct stat& info) {
+    std::array<char, NAME_MAX + 1> ascii;
+    std::size_t k = 0;
+    for (; k < name.size() && k < NAME_MAX && name[k] < 0x80; ++k) {
+        ascii[k] = static_cast<char>(name[k]);
+    }
+    if (k < name.size()) {
+        return ::fstatat(folder, name_to_native(name).c_str(), &info, 0) == 0;
+    }
+    ascii[k] = '\0';
+    return ::fstatat(folder, ascii.data(), &info, 0) == 0;
+}
+
+// `cut` is where the last backslash of `path` stands, if it has one.
+bool stat_in_last_folder(const vb::String& path, std::size_t cut, struct stat& info) {
     LastFolder& last = last_folder();
-    const std::size_t cut = path.rfind(u'\\');
     if (cut == vb::String::npos || cut + 1 == path.size()) {
         return false;
     }
     const std::u16string_view name = std::u16string_view(path).substr(cut + 1);
-    if (name.find_first_of(u"/\0", 0, 2) != std::u16string_view::npos) {
+    if (std::any_of(name.begin(), name.end(),
+                    [](char16_t unit) { return unit == u'/' || unit == 0; })) {
         return false;
     }
     const int fd = last.descriptor_for(std::u16string_view(path).substr(0, cut));
-    return fd >= 0 && ::fstatat(fd, name_to_native(name).c_str(), &info, 0) == 0;
+    return fd >= 0 && stat_by_name(fd, name, info);
 }
 
 }  // namespace
@@ -78,8 +97,9 @@ void forget_last_folder() {
 }
 
 int GetAttr(const vb::String& path) {
-    struct stat info {};
-    if (!stat_in_last_folder(path, info)) {
+    struct stat info;  // filled by whichever stat succeeds; read only then
+    const std::size_t cut = path.rfind(u'\\');
+    if (!stat_in_last_folder(path, cut, info)) {
         const auto native = native_path(path);
         if (::stat(native.c_str(), &info) != 0) {
             const int failure = errno;
@@ -93,7 +113,6 @@ int GetAttr(const vb::String& path) {
     int attributes = S_ISDIR(info.st_mode)   ? vbDirectory
                      : S_ISREG(info.st_mode) ? vbNormal
                                              : vbSystem;
-    const std::size_t cut = path.rfind(u'\\');
     const std::u16string_view name =
         std::u16string_view(path).substr(cut == vb::String::npos ? 0 : cut + 1);
     if (name.size() > 1 && name[0] == u'.' && name != u"..") {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <type_traits>
 
 #include "fs/drives.h"
 #include "fs/drives_cache.h"
@@ -45,6 +46,15 @@ std::size_t utf8_sequence(std::string_view bytes, char32_t& code_point) {
     return length;
 }
 
+// How many units at the front of `text` are ASCII.
+template <typename Unit>
+std::size_t ascii_prefix(std::basic_string_view<Unit> text) {
+    const auto end = std::find_if(text.begin(), text.end(), [](Unit unit) {
+        return static_cast<std::make_unsigned_t<Unit>>(unit) >= 0x80;
+    });
+    return static_cast<std::size_t>(end - text.begin());
+}
+
 bool is_escaped_byte(char16_t unit) {
     return unit >= 0xDC80 && unit <= 0xDCFF;
 }
@@ -52,9 +62,21 @@ bool is_escaped_byte(char16_t unit) {
 }  // namespace
 
 vb::String name_from_native(std::string_view bytes) {
+    // Names are mostly ASCII, whose bytes widen one to one without decoding.
+    if (ascii_prefix(bytes) == bytes.size()) {
+        return vb::String(bytes.begin(), bytes.end());
+    }
     vb::String name;
     name.reserve(bytes.size());
     while (!bytes.empty()) {
+        const std::size_t ascii = ascii_prefix(bytes);
+        if (ascii > 0) {
+            const std::size_t at = name.size();
+            name.resize(at + ascii);
+            std::copy_n(bytes.begin(), ascii, name.begin() + static_cast<std::ptrdiff_t>(at));
+            bytes.remove_prefix(ascii);
+            continue;
+        }
         char32_t c = 0;
         const std::size_t length = utf8_sequence(bytes, c);
         if (length == 0) {
@@ -74,10 +96,17 @@ vb::String name_from_native(std::string_view bytes) {
 }
 
 std::string name_to_native(std::u16string_view name) {
+    // An ASCII name is its own bytes, which need no encoding.
+    const std::size_t ascii = ascii_prefix(name);
     std::string bytes;
     bytes.reserve(name.size());
-    std::size_t run = 0;  // where the text not yet written begins
-    for (std::size_t k = 0; k < name.size(); ++k) {
+    bytes.resize(ascii);
+    std::copy_n(name.begin(), ascii, bytes.begin());
+    if (ascii == name.size()) {
+        return bytes;
+    }
+    std::size_t run = ascii;  // where the text not yet written begins
+    for (std::size_t k = ascii; k < name.size(); ++k) {
         // The low half of a surrogate pair may fall in the same range as an odd byte.
         const bool after_high = k > 0 && name[k - 1] >= 0xD800 && name[k - 1] <= 0xDBFF;
         if (is_escaped_byte(name[k]) && !after_high) {

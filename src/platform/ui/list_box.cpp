@@ -17,17 +17,22 @@ namespace {
 
 struct Item {
     QString text;
-    QString key;  // the text folded to lower case, computed once
+    QString key;  // the text folded to lower case, computed once; empty in an unsorted list
 };
 
-Item make_item(std::u16string_view text) {
-    QString value(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-    // Most items are plain ASCII without capitals, and then the text is its own key: a scan
-    // of the units is far cheaper than the toolkit's general case mapping.
-    const bool own_key = std::all_of(text.begin(), text.end(), [](char16_t unit) {
-        return unit < 0x80 && (unit < u'A' || unit > u'Z');
+// Most items are plain ASCII without capitals, and then the text is its own key: a scan of
+// the units is far cheaper than the toolkit's general case mapping.
+QString sort_key(const QString& text) {
+    const bool own_key = std::all_of(text.begin(), text.end(), [](QChar unit) {
+        return unit.unicode() < 0x80 && (unit < u'A' || unit > u'Z');
     });
-    QString key = own_key ? value : value.toLower();
+    return own_key ? text : text.toLower();
+}
+
+// An unsorted list never compares its items, and so needs no key.
+Item make_item(std::u16string_view text, bool sorted = true) {
+    QString value(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    QString key = sorted ? sort_key(value) : QString();
     return {std::move(value), std::move(key)};
 }
 
@@ -213,9 +218,13 @@ public:
         const int first = rows.size();
         if (!sorted || first == 0) {
             beginInsertRows(QModelIndex(), first, first + static_cast<int>(batch.size()) - 1);
-            std::vector<Item> items = rows.take_all();
-            std::move(batch.begin(), batch.end(), std::back_inserter(items));
-            rows.assign(std::move(items));
+            if (first == 0) {
+                rows.assign(std::move(batch));
+            } else {
+                std::vector<Item> items = rows.take_all();
+                std::move(batch.begin(), batch.end(), std::back_inserter(items));
+                rows.assign(std::move(items));
+            }
             endInsertRows();
             return;
         }
@@ -228,6 +237,17 @@ public:
                    std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()),
                    std::back_inserter(merged), item_before);
         rows.assign(std::move(merged));
+        endResetModel();
+    }
+
+    // One change for the view to follow, as emptying the list and filling it again would
+    // have left it.
+    void replace_all(std::vector<Item> batch) {
+        if (sorted) {
+            std::stable_sort(batch.begin(), batch.end(), item_before);
+        }
+        beginResetModel();
+        rows.assign(std::move(batch));
         endResetModel();
     }
 
@@ -267,6 +287,13 @@ ListBox::~ListBox() {
 
 void ListBox::setSorted(bool sorted) {
     model_->sorted = sorted;
+    if (sorted) {
+        std::vector<Item> items = model_->rows.take_all();
+        for (Item& item : items) {
+            item.key = sort_key(item.text);
+        }
+        model_->rows.assign(std::move(items));
+    }
 }
 
 void ListBox::setMultiSelect(MultiSelect mode) {
@@ -297,14 +324,14 @@ void ListBox::setColumns(bool continued_in_columns) {
 }
 
 void ListBox::AddItem(const vb::String& item) {
-    model_->add(make_item(item));
+    model_->add(make_item(item, model_->sorted));
 }
 
 void ListBox::AddItems(std::span<const std::u16string_view> items) {
     std::vector<Item> batch;
     batch.reserve(items.size());
     for (const auto item : items) {
-        batch.push_back(make_item(item));
+        batch.push_back(make_item(item, model_->sorted));
     }
     model_->add_all(std::move(batch));
 }
@@ -312,6 +339,15 @@ void ListBox::AddItems(std::span<const std::u16string_view> items) {
 void ListBox::AddItems(const std::vector<vb::String>& items) {
     const std::vector<std::u16string_view> views(items.begin(), items.end());
     AddItems(views);
+}
+
+void ListBox::ReplaceItems(std::span<const std::u16string_view> items) {
+    std::vector<Item> batch;
+    batch.reserve(items.size());
+    for (const auto item : items) {
+        batch.push_back(make_item(item, model_->sorted));
+    }
+    model_->replace_all(std::move(batch));
 }
 
 void ListBox::RemoveItem(int index) {

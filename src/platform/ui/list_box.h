@@ -37,6 +37,8 @@ public:
     // into a sorted list that has items, the batch leaves no item selected or current.
     void AddItems(std::span<const std::u16string_view> items);
     void AddItems(const std::vector<vb::String>& items);
+    // Clear, then AddItems, as one change of the list: the view is told once, not twice.
+    void ReplaceItems(std::span<const std::u16string_view> items);
 
     int ListCount() const;
     vb::String List(int index) const;  // the empty text beyond the last item

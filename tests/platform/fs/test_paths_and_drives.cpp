@@ -16,6 +16,21 @@ TEST(Names, TextAndNativeBytesRoundTrip) {
     EXPECT_EQ(fs::name_from_native("caf\xe9"), u"caf\xdce9");
 }
 
+// ASCII runs take a shorter way than the bytes around them; the result must not show it.
+TEST(Names, AsciiBesideOtherBytesConvertsAsEachAlone) {
+    const std::string mixed = std::string("ab\xc3\xa9") + "cd\xe9" + "ef";
+    const std::u16string mixed_text = std::u16string(u"ab\u00e9cd\xdce9") + u"ef";
+    EXPECT_EQ(fs::name_from_native(mixed), mixed_text);
+    EXPECT_EQ(fs::name_to_native(mixed_text), mixed);
+    EXPECT_EQ(fs::name_from_native("a\xf0\x9f\x98\x80z"), u"a\U0001F600z");
+    EXPECT_EQ(fs::name_to_native(u"a\U0001F600z"), "a\xf0\x9f\x98\x80z");
+    EXPECT_EQ(fs::name_from_native(std::string("\xff") + "abc"),
+              std::u16string(u"\xdcff") + u"abc");
+    EXPECT_EQ(fs::name_to_native(u"plain name.txt"), "plain name.txt");
+    EXPECT_EQ(fs::name_from_native(""), u"");
+    EXPECT_EQ(fs::name_to_native(u""), "");
+}
+
 TEST(Names, PathsMapTheDriveAndEachPart) {
     fs::set_drive_table(
         std::vector<fs::Drive>{{u"c:", u"", "/", false}, {u"d:", u"USB", "/media/ann/USB", true}});

@@ -80,6 +80,26 @@ TEST(ListBox, UnsortedKeepsInsertionOrderAndReadsEmptyBeyondTheEnd) {
     EXPECT_EQ(list.ListIndex(), -1);
 }
 
+TEST(ListBox, ReplacingTheItemsLeavesWhatClearingAndAddingLeaves) {
+    for (const bool sorted : {false, true}) {
+        ui::ListBox replaced(nullptr), refilled(nullptr);
+        for (ui::ListBox* list : {&replaced, &refilled}) {
+            list->setSorted(sorted);
+            list->AddItems({u"x", u"y", u"z"});
+            list->setListIndex(1);
+        }
+        const std::vector<std::u16string_view> items{u"c", u"A", u"b"};
+        replaced.ReplaceItems(items);
+        refilled.Clear();
+        refilled.AddItems(items);
+        EXPECT_EQ(items_of(replaced), items_of(refilled));
+        EXPECT_EQ(replaced.ListIndex(), -1);
+        EXPECT_EQ(replaced.SelCount(), 0);
+        // The items are unsorted only when the list is.
+        EXPECT_EQ(items_of(replaced).front(), sorted ? u"A" : u"c");
+    }
+}
+
 TEST(ListBox, IndicesBeyondTheItemsAreErrors) {
     ui::ListBox list(nullptr);
     list.AddItem(u"a");
