@@ -10,7 +10,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_driver import (SKIP, application, bus_unreachable, control, filled, log_on,  # noqa: E402
-                          message_line, press, start, wait_for, window)
+                          message_line, press, running, wait_for, window)
 from frames import client_window  # noqa: E402
 
 
@@ -23,8 +23,7 @@ def main():
     if unreachable:
         print("SKIP: the accessibility bus cannot be started here:\n" + unreachable)
         return SKIP
-    process = start(program)
-    try:
+    with running(program) as process:
         app = application()
         base = window(app, "Base")
         client_window("Base")  # an X window: the program is on X11
@@ -35,10 +34,6 @@ def main():
         wait_for(lambda: message_line(frame) == "Loggued As " + filled("alice"), "alice logged on")
         press(control(base, "push button", "Exit"))
         status = process.wait(timeout=30)
-    finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
     if status != 0:
         print(f"FAIL: the program ended with status {status}")
         return 1

@@ -15,7 +15,7 @@ import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_driver import (SKIP, application, bus_unreachable, children, control,  # noqa: E402
-                          filled, log_on, message_line, press, select, showing, start, wait_for,
+                          filled, log_on, message_line, press, select, showing, running, wait_for,
                           window)
 
 
@@ -77,17 +77,12 @@ def main():
         return SKIP
 
     with tempfile.TemporaryFile(mode="w+") as errors:
-        process = start(program, stderr=errors)
-        try:
+        with running(program, stderr=errors) as process:
             app = application()
             fault = presses_behind_the_report(app, database, process)
             if fault is None:
                 press(control(report_box(app), "push button", "OK"))
                 status = process.wait(timeout=30)
-        finally:
-            if process.poll() is None:
-                process.kill()
-                process.wait()
         errors.seek(0)
         report = errors.read()
     if fault is not None:

@@ -13,7 +13,7 @@ import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_driver import (SKIP, application, bus_unreachable, control, double_click,  # noqa: E402
-                          filled, gone, items, log_on, message_line, press, select, start,
+                          filled, gone, items, log_on, message_line, press, running, select,
                           Timeout, type_into, wait_for, window)
 from frames import allowed_actions, check_resting_place  # noqa: E402
 
@@ -120,14 +120,9 @@ def main():
         scratch = pathlib.Path(folder)
         (scratch / "alpha").mkdir()
         (scratch / "beta.txt").write_text("x")
-        process = start(program)
-        try:
+        with running(program) as process:
             session(application(), scratch)
             status = process.wait(timeout=30)
-        finally:
-            if process.poll() is None:
-                process.kill()
-                process.wait()
     if status != 0:
         print(f"FAIL: the program ended with status {status}")
         return 1
