@@ -8,11 +8,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -29,6 +29,19 @@ struct FreeReply {
 };
 template <typename T>
 using Reply = std::unique_ptr<T, FreeReply>;
+
+// Asks until `answered` holds or the window manager has had its time; says which.
+template <typename Answered>
+bool ask_until(Answered answered) {
+    const auto deadline = std::chrono::steady_clock::now() + kFrameAnswerLimit;
+    while (!answered()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    return true;
+}
 
 class X11 final {
 public:
@@ -95,16 +108,15 @@ public:
                        XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                        reinterpret_cast<const char*>(&request));
         xcb_flush(connection_);
-        const auto deadline = std::chrono::steady_clock::now() + kFrameAnswerLimit;
-        while (std::chrono::steady_clock::now() < deadline) {
-            const auto extents = property(window_, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
-            if (extents.size() == 4) {  // left, right, top, bottom
-                return {static_cast<int>(extents[0]), static_cast<int>(extents[2]),
-                        static_cast<int>(extents[1]), static_cast<int>(extents[3])};
-            }
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        std::vector<std::uint32_t> extents;  // left, right, top, bottom
+        if (!ask_until([&] {
+                extents = property(window_, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+                return extents.size() == 4;
+            })) {
+            return {};
         }
-        return {};
+        return {static_cast<int>(extents[0]), static_cast<int>(extents[2]),
+                static_cast<int>(extents[1]), static_cast<int>(extents[3])};
     }
 
     // The window that holds this one: the window manager's frame, or the root.
@@ -117,23 +129,16 @@ public:
     // A window hidden while framed is the window manager's until it gives it back to the
     // root: shown again before, it would stand unmanaged, without a frame.
     void wait_until_released() const {
-        const auto deadline = std::chrono::steady_clock::now() + kFrameAnswerLimit;
-        while (parent() != root_ && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
+        ask_until([this] { return parent() == root_; });
     }
 
     // Once the window manager has put the window into a frame other than `old_frame`, asks
     // for the client's place again.
     void place_once_framed_anew(QPoint client, xcb_window_t old_frame) const {
-        const auto deadline = std::chrono::steady_clock::now() + kFrameAnswerLimit;
-        while (std::chrono::steady_clock::now() < deadline) {
+        ask_until([&] {
             const xcb_window_t frame = parent();
-            if (frame != root_ && frame != old_frame) {
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
+            return frame != root_ && frame != old_frame;
+        });
         place_at(client);
     }
 
@@ -151,46 +156,47 @@ private:
     xcb_window_t root_;
 };
 
+// The X server that shows `window`; none off X11, where the offscreen platform answers too,
+// with no connection.
+std::optional<X11> server_of(QWidget& window) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return std::nullopt;
+    }
+    return X11(x11->connection(), static_cast<xcb_window_t>(window.winId()));
+}
+
 }  // namespace
 
 QMargins prepare_frame(QWidget& window) {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    // The offscreen platform answers too, with no connection; it draws frames of its own
-    // and knows them as soon as the window exists.
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    const auto server = server_of(window);
+    // Off X11 the platform draws any frame itself, and knows it once the window exists.
+    if (!server) {
         window.winId();
         return window.windowHandle()->frameMargins() * window.devicePixelRatioF();
     }
-    const X11 server(x11->connection(), static_cast<xcb_window_t>(window.winId()));
-    server.allow_moving_only();
-    if (!server.window_manager_supports("_NET_REQUEST_FRAME_EXTENTS")) {
+    server->allow_moving_only();
+    if (!server->window_manager_supports("_NET_REQUEST_FRAME_EXTENTS")) {
         return {};
     }
-    return server.requested_frame_extents();
+    return server->requested_frame_extents();
 }
 
 unsigned current_frame(QWidget& window) {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
-        return 0;
-    }
-    return X11(x11->connection(), static_cast<xcb_window_t>(window.winId())).parent();
+    const auto server = server_of(window);
+    return server ? server->parent() : 0;
 }
 
 void wait_until_released(QWidget& window) {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 != nullptr && x11->connection() != nullptr) {
-        X11(x11->connection(), static_cast<xcb_window_t>(window.winId())).wait_until_released();
+    if (const auto server = server_of(window)) {
+        server->wait_until_released();
     }
 }
 
 void place_again_once_framed_anew(QWidget& window, QPoint client, unsigned old_frame) {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
-        return;
+    if (const auto server = server_of(window)) {
+        server->place_once_framed_anew(client, old_frame);
     }
-    const X11 server(x11->connection(), static_cast<xcb_window_t>(window.winId()));
-    server.place_once_framed_anew(client, old_frame);
 }
 
 void place_exactly(QWidget& window, QPoint client) {
@@ -200,9 +206,8 @@ void place_exactly(QWidget& window, QPoint client) {
     }
     // The toolkit's pixels are coarser than the screen's: the screen's nearest pixel is asked
     // for directly, and the toolkit learns it back from the server.
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 != nullptr && x11->connection() != nullptr) {
-        X11(x11->connection(), static_cast<xcb_window_t>(window.winId())).place_at(client);
+    if (const auto server = server_of(window)) {
+        server->place_at(client);
     }
 }
 

@@ -1,5 +1,6 @@
-// The frame that a window manager puts around a form's window: asked for before the window
-// is first shown, so that the outer size is right from the first position on.
+// The frame that a window manager puts around a form's window, asked for before the window is
+// first shown so that the outer size is right from the first position on, and the places
+// asked of the window system in the screen's own pixels.
 #pragma once
 
 #include <QMargins>
