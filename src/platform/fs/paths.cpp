@@ -62,13 +62,10 @@ bool is_escaped_byte(char16_t unit) {
 }  // namespace
 
 vb::String name_from_native(std::string_view bytes) {
-    // Names are mostly ASCII, whose bytes widen one to one without decoding.
-    if (ascii_prefix(bytes) == bytes.size()) {
-        return vb::String(bytes.begin(), bytes.end());
-    }
     vb::String name;
     name.reserve(bytes.size());
     while (!bytes.empty()) {
+        // Names are mostly ASCII, whose bytes widen one to one without decoding.
         const std::size_t ascii = ascii_prefix(bytes);
         if (ascii > 0) {
             const std::size_t at = name.size();

@@ -192,14 +192,15 @@ void Form::ShowModal() {
     if (!IsLoaded() || modal_loop_ != nullptr) {
         return;
     }
-    const unsigned old_frame = current_frame(*window_);
+    const bool framed = !frame_.isNull();
+    const unsigned old_frame = framed ? current_frame(*window_) : 0;
     window_->hide();
-    if (!frame_.isNull()) {
+    if (framed) {
         wait_until_released(*window_);
     }
     window_->setWindowModality(Qt::ApplicationModal);
     window_->show();
-    if (!frame_.isNull()) {
+    if (framed) {
         place_again_once_framed_anew(*window_, client_position(), old_frame);
     }
     window_->activateWindow();

@@ -30,10 +30,19 @@ QString sort_key(const QString& text) {
 }
 
 // An unsorted list never compares its items, and so needs no key.
-Item make_item(std::u16string_view text, bool sorted = true) {
+Item make_item(std::u16string_view text, bool sorted) {
     QString value(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
     QString key = sorted ? sort_key(value) : QString();
     return {std::move(value), std::move(key)};
+}
+
+std::vector<Item> make_items(std::span<const std::u16string_view> texts, bool sorted) {
+    std::vector<Item> items;
+    items.reserve(texts.size());
+    for (const auto text : texts) {
+        items.push_back(make_item(text, sorted));
+    }
+    return items;
 }
 
 // UTF-16 code units in code point order: the units of a surrogate pair go after those of
@@ -178,7 +187,7 @@ private:
 }  // namespace
 
 bool sorts_before(std::u16string_view a, std::u16string_view b) {
-    return item_before(make_item(a), make_item(b));
+    return item_before(make_item(a, true), make_item(b, true));
 }
 
 class ListModel final : public QAbstractListModel {
@@ -328,12 +337,7 @@ void ListBox::AddItem(const vb::String& item) {
 }
 
 void ListBox::AddItems(std::span<const std::u16string_view> items) {
-    std::vector<Item> batch;
-    batch.reserve(items.size());
-    for (const auto item : items) {
-        batch.push_back(make_item(item, model_->sorted));
-    }
-    model_->add_all(std::move(batch));
+    model_->add_all(make_items(items, model_->sorted));
 }
 
 void ListBox::AddItems(const std::vector<vb::String>& items) {
@@ -342,12 +346,7 @@ void ListBox::AddItems(const std::vector<vb::String>& items) {
 }
 
 void ListBox::ReplaceItems(std::span<const std::u16string_view> items) {
-    std::vector<Item> batch;
-    batch.reserve(items.size());
-    for (const auto item : items) {
-        batch.push_back(make_item(item, model_->sorted));
-    }
-    model_->replace_all(std::move(batch));
+    model_->replace_all(make_items(items, model_->sorted));
 }
 
 void ListBox::RemoveItem(int index) {

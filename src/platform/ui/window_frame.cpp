@@ -58,11 +58,10 @@ public:
         return reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
 
-    std::vector<std::uint32_t> property(xcb_window_t window, const char* name,
+    std::vector<std::uint32_t> property(xcb_window_t window, xcb_atom_t name,
                                         xcb_atom_t type) const {
         const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-            connection_, xcb_get_property(connection_, 0, window, atom(name), type, 0, 4096),
-            nullptr));
+            connection_, xcb_get_property(connection_, 0, window, name, type, 0, 4096), nullptr));
         if (reply == nullptr || reply->format != 32) {
             return {};
         }
@@ -72,12 +71,12 @@ public:
 
     // A window manager runs when the root names a check window that names itself.
     bool window_manager_supports(const char* name) const {
-        const auto check = property(root_, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW);
-        if (check.empty() ||
-            property(check[0], "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW) != check) {
+        const xcb_atom_t check_atom = atom("_NET_SUPPORTING_WM_CHECK");
+        const auto check = property(root_, check_atom, XCB_ATOM_WINDOW);
+        if (check.empty() || property(check[0], check_atom, XCB_ATOM_WINDOW) != check) {
             return false;
         }
-        const auto supported = property(root_, "_NET_SUPPORTED", XCB_ATOM_ATOM);
+        const auto supported = property(root_, atom("_NET_SUPPORTED"), XCB_ATOM_ATOM);
         const xcb_atom_t wanted = atom(name);
         return std::find(supported.begin(), supported.end(), wanted) != supported.end();
     }
@@ -108,9 +107,10 @@ public:
                        XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                        reinterpret_cast<const char*>(&request));
         xcb_flush(connection_);
+        const xcb_atom_t extents_atom = atom("_NET_FRAME_EXTENTS");
         std::vector<std::uint32_t> extents;  // left, right, top, bottom
         if (!ask_until([&] {
-                extents = property(window_, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+                extents = property(window_, extents_atom, XCB_ATOM_CARDINAL);
                 return extents.size() == 4;
             })) {
             return {};
