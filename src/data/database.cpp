@@ -5,8 +5,12 @@
 namespace data {
 
 void open_database(ado::Connection& connection) {
+    open_database(connection, database_path());
+}
+
+void open_database(ado::Connection& connection, const vb::String& path) {
     connection.Provider = ado::kJetProvider;
-    connection.ConnectionString = database_path();
+    connection.ConnectionString = path;
     connection.Open();
 }
 

@@ -8,8 +8,10 @@
 
 namespace data {
 
-// Sets the provider and the connection string, then opens.
+// Sets the provider and the connection string, then opens: the program's own file, or
+// the one at `path` for the database tool.
 void open_database(ado::Connection& connection);
+void open_database(ado::Connection& connection, const vb::String& path);
 
 // Calls `on_row` with the result positioned on each row in turn, in the database's order.
 template <typename OnRow>

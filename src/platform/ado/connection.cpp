@@ -94,6 +94,25 @@ void Connection::Open() {
     db_ = db;
 }
 
+void Connection::BeginTrans() {
+    run("BEGIN IMMEDIATE;");
+}
+
+void Connection::CommitTrans() {
+    run("COMMIT;");
+}
+
+void Connection::RollbackTrans() {
+    run("ROLLBACK;");
+}
+
+void Connection::run(const char* sql) {
+    const int result = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+    if (result != SQLITE_OK) {
+        raise_sqlite_error(db_, result, vb::to_utf8(ConnectionString));
+    }
+}
+
 void Connection::Close() {
     if (db_ != nullptr) {
         sqlite3_close_v2(db_);

@@ -33,10 +33,18 @@ public:
     void Open();
     void Close();
 
+    // One transaction at a time. BeginTrans takes the file for writing at once, waiting as
+    // long as for any statement; a connection closed inside one rolls it back.
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+
     bool is_open() const { return db_ != nullptr; }
     sqlite3* handle() const { return db_; }
 
 private:
+    void run(const char* sql);
+
     sqlite3* db_ = nullptr;
 };
 

@@ -1,0 +1,39 @@
+#include "tool_database.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "ado/recordset.h"
+
+namespace tool {
+
+void require_readable(const std::string& path) {
+    if (::access(path.c_str(), R_OK) != 0) {
+        throw Stop(kUnusable, "cannot use '" + path + "': " + std::strerror(errno));
+    }
+}
+
+ToolDatabase::ToolDatabase(const std::string& path) : path_(path) {
+    require_readable(path);
+    guarded([&] { data::open_database(connection_, vb::from_utf8(path)); });
+}
+
+void ToolDatabase::write(const vb::String& statement) {
+    guarded([&] {
+        ado::Recordset result;
+        result.Open(statement, connection_, ado::adOpenDynamic, ado::adLockOptimistic);
+    });
+}
+
+void ToolDatabase::unusable(const vb::RuntimeError& error) const {
+    std::string message = "cannot use '" + path_ + "': " + error.description();
+    if (error.number() == vb::kInvalidUseOfNull || error.number() == vb::kOverflow ||
+        error.number() == vb::kTypeMismatch) {
+        message += "; guichet-db check tells where";
+    }
+    throw Stop(kUnusable, message);
+}
+
+}  // namespace tool
