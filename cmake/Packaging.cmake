@@ -32,6 +32,8 @@ install(FILES ${packaging_dir}/guichet.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${build_packaging}/guichet.1.gz ${build_packaging}/guichet-db.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${packaging_dir}/guichet-db.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME guichet-db)
 install(FILES ${packaging_dir}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${packaging_dir}/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME guichet)
@@ -68,6 +70,7 @@ access rights, and browse the local drives, folders and files.
 
 The package creates an empty database in /var/lib/guichet on installation,
 readable and writable by every user of the computer; passwords are stored in
-clear. The tool guichet-db creates further databases.")
+clear. The tool guichet-db creates, checks and repairs databases and adds,
+removes and lists their accounts, access entries, FTP sites and contacts.")
 
 include(CPack)

@@ -144,7 +144,8 @@ int main(int argc, char** argv) {
         "rows it only reads.",
         "guichet-db"};
     app.fallthrough();
-    app.require_subcommand(1);
+    // Not required through the parser, which would then say so for a misspelt command too.
+    app.require_subcommand(0, 1);
     app.footer(
         "Exit status: 0 done, 1 refused or problems found, 2 a wrong command line or a file "
         "that cannot be used.\n");
@@ -159,6 +160,9 @@ int main(int argc, char** argv) {
     add_contact_commands(app, a);
     try {
         app.parse(argc, argv);
+        if (app.get_subcommands().empty()) {
+            throw CLI::RequiredError("A command");
+        }
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? tool::kDone : tool::kUnusable;
     } catch (const tool::Stop& stop) {

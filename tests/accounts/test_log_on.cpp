@@ -1,5 +1,6 @@
 #include "focused_control.h"
 #include "login_fixture.h"
+#include "tool_run.h"
 
 #include <QLineEdit>
 
@@ -96,6 +97,18 @@ TEST_F(LogOn, TheListHoldsEveryLoggedOnAccountAndAccessEntrySortedWithDuplicates
     log_on(u"ann", u"pw");
     // bob stands twice: logged on, and an access entry of ann.
     EXPECT_EQ(items(), (Items{" Public", "ann", "bob", "bob", "Carol", "zed"}));
+}
+
+// Rows written by the database tool are found as the program's own.
+TEST_F(LogOn, AnEntryGrantedFromTheCommandLineIsListedAfterLogOn) {
+    const QString database = argument(db.path());
+    for (QStringList line : {QStringList{"account", "add", "zoé", "pw"},
+                             {"account", "add", "bob", "b"},
+                             {"grant", "zoé", "bob", "--ftp"}}) {
+        ASSERT_EQ(tool(QStringList{"-d", database} + line).status, 0);
+    }
+    log_on(u"zoé", u"pw");
+    EXPECT_EQ(items(), (Items{" Public", "bob", "zoé"}));
 }
 
 class LogOff : public LoginWindow {

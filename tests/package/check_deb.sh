@@ -23,6 +23,7 @@ for entry in \
     "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/guichet.svg" \
     "-rw-r--r-- ./usr/share/man/man1/guichet.1.gz" \
     "-rw-r--r-- ./usr/share/man/man1/guichet-db.1.gz" \
+    "-rw-r--r-- ./usr/share/bash-completion/completions/guichet-db" \
     "-rw-r--r-- ./usr/share/doc/guichet/copyright" \
     "-rw-r--r-- ./usr/share/doc/guichet/changelog.Debian.gz"; do
     grep -qxF -- "$entry" <<<"$contents" || fail "missing or wrong mode: $entry"

@@ -6,16 +6,11 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "data/schema.h"
+
 namespace test_support {
 
 namespace {
-
-const char* const kSchema =
-    "CREATE TABLE compte (loggin TEXT, pwd TEXT);"
-    "CREATE TABLE acceder (loggin TEXT, psd TEXT, ftpa BOOLEAN, contacta BOOLEAN);"
-    "CREATE TABLE ftp (loggin TEXT, log TEXT, adress TEXT, mdp TEXT, port INTEGER, nom TEXT);"
-    "CREATE TABLE contact (loggin TEXT, num INTEGER, nom TEXT, prenom TEXT, adress TEXT, "
-    "cp TEXT, ville TEXT);";
 
 void run(const std::filesystem::path& path, const std::string& sql, int flags) {
     sqlite3* db = nullptr;
@@ -43,7 +38,7 @@ ScratchDatabase::ScratchDatabase(bool tables) {
     }
     folder_ = pattern;
     path_ = folder_ / "bdd.mdb";
-    run(path_, tables ? kSchema : "PRAGMA user_version = 1;",
+    run(path_, tables ? std::string(data::create_tables_sql()) : "PRAGMA user_version = 1;",
         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     use_database(path_);
 }

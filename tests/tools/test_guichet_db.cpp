@@ -1,38 +1,10 @@
 // The database tool run as a person would run it.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "scratch_database.h"
+#include "tool_run.h"
 
 namespace {
-
-struct ToolRun {
-    int status;
-    std::string error;
-};
-
-ToolRun tool(const QStringList& arguments) {
-    QProcess process;
-    process.start(TOOL, arguments);
-    process.waitForFinished(20000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardError().toStdString()};
-}
-
-QString argument(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-std::string bytes_of(const std::filesystem::path& path) {
-    std::stringstream content;
-    content << std::ifstream(path, std::ios::binary).rdbuf();
-    return content.str();
-}
 
 std::string account(const std::string& login, const std::string& password) {
     return "INSERT INTO compte VALUES ('" + test_support::filled(login) + "','" + password + "');";
@@ -105,13 +77,13 @@ TEST_F(GuichetDb, UpgradeRefusesDoubledLoginsListingThemAndChangesNothing) {
 
 TEST_F(GuichetDb, UpgradeNeverCreatesAFileNorMendsOneThatIsNoDatabase) {
     const ToolRun missing = tool({"upgrade", argument(target)});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.error.find("cannot upgrade"), std::string::npos);
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.error.find("No such file"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(target));
 
     for (const std::string content : {"accounts kept", ""}) {
         std::ofstream(target, std::ios::binary | std::ios::trunc) << content;
-        EXPECT_EQ(tool({"upgrade", argument(target)}).status, 1) << content;
+        EXPECT_EQ(tool({"upgrade", argument(target)}).status, 2) << content;
         EXPECT_EQ(bytes_of(target), content);
     }
     EXPECT_EQ(tool({"upgrade"}).status, 2);
