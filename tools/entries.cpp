@@ -1,5 +1,6 @@
 // The FTP sites and contacts of an account, or of the public entry.
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 #include "data/records.h"
@@ -27,12 +28,27 @@ vb::String rows_of(const std::optional<std::string>& owner) {
     return owner ? owned_by(filled_login(*owner, "the owner")) : vb::String();
 }
 
-std::string cell(const ado::Recordset& row, std::u16string_view column) {
-    return shown(vb::CStr(row.Fields(column)));
-}
-
-std::string whole(const ado::Recordset& row, std::u16string_view column) {
-    return std::to_string(vb::CInt(row.Fields(column)).value());
+// One line a row, tab-separated: the owner without its fill, then each column as lists
+// show it. Whole-number columns are read as the program reads them.
+void list_rows(const std::string& database, std::u16string_view table,
+               std::initializer_list<std::u16string_view> columns,
+               const std::optional<std::string>& owner) {
+    vb::String select = u"SELECT loggin";
+    for (std::u16string_view column : columns) {
+        select += u"," + vb::String(column);
+    }
+    select += u" FROM " + vb::String(table) + rows_of(owner) + u";";
+    ToolDatabase db(database);
+    db.read(select, [&](const ado::Recordset& row) {
+        std::string line = shown_login(vb::CStr(row.Fields(u"loggin")));
+        for (std::u16string_view column : columns) {
+            const vb::Variant& value = row.Fields(column);
+            line += "\t" + (column == u"port" || column == u"num"
+                                ? std::to_string(vb::CInt(value).value())
+                                : shown(vb::CStr(value)));
+        }
+        std::printf("%s\n", line.c_str());
+    });
 }
 
 // Removes the owner's rows that `which` selects; none is a refusal.
@@ -79,15 +95,7 @@ int site_remove(const std::string& database, const std::string& owner, const std
 }
 
 int site_list(const std::string& database, const std::optional<std::string>& owner) {
-    const vb::String which = rows_of(owner);
-    ToolDatabase db(database);
-    db.read(u"SELECT loggin,nom,adress,port,log FROM ftp" + which + u";",
-            [](const ado::Recordset& row) {
-                std::printf("%s\t%s\t%s\t%s\t%s\n",
-                            shown_login(vb::CStr(row.Fields(u"loggin"))).c_str(),
-                            cell(row, u"nom").c_str(), cell(row, u"adress").c_str(),
-                            whole(row, u"port").c_str(), cell(row, u"log").c_str());
-            });
+    list_rows(database, u"ftp", {u"nom", u"adress", u"port", u"log"}, owner);
     return kDone;
 }
 
@@ -127,16 +135,7 @@ int contact_remove(const std::string& database, const std::string& owner, int nu
 }
 
 int contact_list(const std::string& database, const std::optional<std::string>& owner) {
-    const vb::String which = rows_of(owner);
-    ToolDatabase db(database);
-    db.read(u"SELECT loggin,num,nom,prenom,adress,cp,ville FROM contact" + which + u";",
-            [](const ado::Recordset& row) {
-                std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\n",
-                            shown_login(vb::CStr(row.Fields(u"loggin"))).c_str(),
-                            whole(row, u"num").c_str(), cell(row, u"nom").c_str(),
-                            cell(row, u"prenom").c_str(), cell(row, u"adress").c_str(),
-                            cell(row, u"cp").c_str(), cell(row, u"ville").c_str());
-            });
+    list_rows(database, u"contact", {u"num", u"nom", u"prenom", u"adress", u"cp", u"ville"}, owner);
     return kDone;
 }
 
