@@ -163,10 +163,21 @@ TEST_F(Rows, AFileThatCannotBeUsedIsNeverCreatedNorChanged) {
     EXPECT_NE(locked.error.find("in use"), std::string::npos) << locked.error;
     EXPECT_EQ(run({"account", "list"}).out, "");
 
-    if (::geteuid() != 0) {  // root writes a read-only file all the same
-        std::filesystem::permissions(scratch.path(), std::filesystem::perms::owner_read);
-        EXPECT_EQ(run({"account", "add", "ann", "pw"}).status, 2);
-    }
+    // Root writes a read-only file all the same, so the tool then runs as nobody.
+    std::filesystem::permissions(scratch.folder(), std::filesystem::perms::all);
+    std::filesystem::permissions(scratch.path(), std::filesystem::perms::owner_read |
+                                                     std::filesystem::perms::group_read |
+                                                     std::filesystem::perms::others_read);
+    const std::string before = bytes_of(scratch.path());
+    QStringList read_only_line{"-d", argument(scratch.path()), "account", "add", "ann", "pw"};
+    const ToolRun read_only =
+        ::geteuid() != 0 ? tool(read_only_line)
+                         : run_program("setpriv", QStringList{"--reuid=65534", "--regid=65534",
+                                                              "--clear-groups", TOOL} +
+                                                      read_only_line);
+    EXPECT_EQ(read_only.status, 2);
+    EXPECT_NE(read_only.error.find("updateable"), std::string::npos) << read_only.error;
+    EXPECT_EQ(bytes_of(scratch.path()), before);
 }
 
 }  // namespace

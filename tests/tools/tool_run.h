@@ -15,13 +15,17 @@ struct ToolRun {
     std::string error;
 };
 
-inline ToolRun tool(const QStringList& arguments) {
+inline ToolRun run_program(const QString& program, const QStringList& arguments) {
     QProcess process;
-    process.start(TOOL, arguments);
+    process.start(program, arguments);
     process.waitForFinished(20000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};
+}
+
+inline ToolRun tool(const QStringList& arguments) {
+    return run_program(TOOL, arguments);
 }
 
 inline QString argument(const std::filesystem::path& path) {
