@@ -20,7 +20,7 @@
 #include "ftp/ftp_form.h"
 #include "scratch_database.h"
 #include "shell/base.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "vb/fixed_text.h"
@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
     Steps steps(std::deque<std::string>(argv + 2, argv + argc));
     int toolkit_argc = 1;
     ui::Application application(toolkit_argc, argv);
-    shell::open_main_menu();
+    app::open_main_menu();
     QTimer::singleShot(0, [&steps] {
         ui::guarded([&steps] { steps.run(); });
         std::_Exit(0);

@@ -1,6 +1,6 @@
 // guichet: starts the program.
-#include "shell/startup.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv) {
-    return shell::start(argc, argv);
+    return app::start(argc, argv);
 }

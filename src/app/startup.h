@@ -1,7 +1,7 @@
 // Process start: the application object, the main menu loaded and shown, and the event loop.
 #pragma once
 
-namespace shell {
+namespace app {
 
 int start(int argc, char** argv);
 
@@ -9,4 +9,4 @@ int start(int argc, char** argv);
 // there; a database that cannot be read ends the program here.
 void open_main_menu();
 
-}  // namespace shell
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "shell/startup.h"
+#include "app/startup.h"
 
 #include "accounts/logguer_form.h"
 #include "addressbook/carnet.h"
@@ -6,7 +6,7 @@
 #include "shell/base.h"
 #include "ui/application.h"
 
-namespace shell {
+namespace app {
 
 int start(int argc, char** argv) {
     ui::Application application(argc, argv);
@@ -22,4 +22,4 @@ void open_main_menu() {
     });
 }
 
-}  // namespace shell
+}  // namespace app
