@@ -4,26 +4,16 @@
 
 #include <QCheckBox>
 
-#include <functional>
-
-#include "vb/text.h"
+#include "ui/toggle_button.h"
 
 namespace ui {
 
-class CheckBox final : public QCheckBox {
+class CheckBox final : public ToggleButton<QCheckBox> {
 public:
     explicit CheckBox(QWidget* parent);
 
-    vb::String Caption() const;
-    void setCaption(const vb::String& caption);
-
-    int Value() const;
-    void setValue(int value);
-
-    void onClick(std::function<void()> handler);
-
-private:
-    std::function<void()> click_;
+    int Value() const { return isChecked() ? 1 : 0; }
+    void setValue(int value) { setChecked(value != 0); }
 };
 
 }  // namespace ui

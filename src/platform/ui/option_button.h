@@ -1,28 +1,19 @@
-// The option button: one of a group, the group being its frame (or the window).
+// The option button: one of a group, the group being its frame (or the window). Its Click
+// runs when it becomes the chosen one.
 #pragma once
 
 #include <QRadioButton>
 
-#include <functional>
-
-#include "vb/text.h"
+#include "ui/toggle_button.h"
 
 namespace ui {
 
-class OptionButton final : public QRadioButton {
+class OptionButton final : public ToggleButton<QRadioButton> {
 public:
     explicit OptionButton(QWidget* parent);
 
-    vb::String Caption() const;
-    void setCaption(const vb::String& caption);
-
-    bool Value() const;
-    void setValue(bool value);
-
-    void onClick(std::function<void()> handler);
-
-private:
-    std::function<void()> click_;
+    bool Value() const { return isChecked(); }
+    void setValue(bool value) { setChecked(value); }
 };
 
 }  // namespace ui
