@@ -73,79 +73,84 @@ bool append_literal(vb::String& out, std::u16string_view literal) {
 
 }  // namespace
 
-std::optional<vb::String> to_sqlite(std::u16string_view jet, std::string& error) {
-    vb::String out;
-    out.reserve(jet.size() + 8);
-    std::size_t i = skip_blanks(jet, 0);
-    // "DELETE * FROM" is Jet's; SQLite knows only "DELETE FROM".
-    if (keyword_at(jet, i, u"DELETE")) {
-        std::size_t after = skip_blanks(jet, i + 6);
+namespace {
+
+// Past "DELETE *" where the statement is Jet's "DELETE * FROM", which SQLite writes
+// "DELETE FROM"; `at` otherwise.
+std::size_t past_delete_star(std::u16string_view jet, std::size_t at, vb::String& out) {
+    if (keyword_at(jet, at, u"DELETE")) {
+        const std::size_t after = skip_blanks(jet, at + 6);
         if (after < jet.size() && jet[after] == u'*') {
-            std::size_t from = skip_blanks(jet, after + 1);
+            const std::size_t from = skip_blanks(jet, after + 1);
             if (keyword_at(jet, from, u"FROM")) {
                 out += u"DELETE ";
-                i = from;
+                return from;
             }
         }
     }
-    bool ended = false;
+    return at;
+}
+
+// Where the literal that opens at `at` ends, just past its closing quote; a doubled quote
+// inside stays part of it. npos where it never closes.
+std::size_t literal_end(std::u16string_view jet, std::size_t at) {
+    for (std::size_t i = at + 1; i < jet.size(); ++i) {
+        if (jet[i] == u'\'') {
+            if (i + 1 < jet.size() && jet[i + 1] == u'\'') {
+                ++i;
+                continue;
+            }
+            return i + 1;
+        }
+    }
+    return std::u16string_view::npos;
+}
+
+// Where the quoted name that opens at `at` ends; npos where it never closes or holds a NUL.
+std::size_t name_end(std::u16string_view jet, std::size_t at) {
+    const std::size_t close = jet.find(jet[at] == u'[' ? u']' : jet[at], at + 1);
+    if (close == std::u16string_view::npos ||
+        jet.substr(at, close - at).find(u'\0') != std::u16string_view::npos) {
+        return std::u16string_view::npos;
+    }
+    return close + 1;
+}
+
+}  // namespace
+
+std::optional<vb::String> to_sqlite(std::u16string_view jet, std::string& error) {
+    vb::String out;
+    out.reserve(jet.size() + 8);
+    std::size_t i = past_delete_star(jet, skip_blanks(jet, 0), out);
     while (i < jet.size()) {
         const char16_t c = jet[i];
-        if (ended) {
-            if (!is_blank(c)) {
+        if (c == u';') {
+            // Only blanks may follow the end of the statement.
+            if (skip_blanks(jet, i + 1) != jet.size()) {
                 error = "Characters found after end of SQL statement.";
                 return std::nullopt;
             }
-            ++i;
-            continue;
-        }
-        if (c == u';') {
-            ended = true;
-            ++i;
-            continue;
-        }
-        if (c == u'\0') {
-            error = "Syntax error in query expression.";
-            return std::nullopt;
+            break;
         }
         if (c == u'\'') {
-            vb::String literal;  // quotes still doubled
-            ++i;
-            bool closed = false;
-            while (i < jet.size()) {
-                if (jet[i] == u'\'') {
-                    if (i + 1 < jet.size() && jet[i + 1] == u'\'') {
-                        literal += u"''";
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    closed = true;
-                    break;
-                }
-                literal += jet[i];
-                ++i;
-            }
-            if (!closed || !append_literal(out, literal)) {
+            const std::size_t end = literal_end(jet, i);
+            // The literal goes on with its quotes still doubled, as SQLite reads them too.
+            if (end == std::u16string_view::npos ||
+                !append_literal(out, jet.substr(i + 1, end - i - 2))) {
                 error = "Syntax error in string in query expression.";
                 return std::nullopt;
             }
+            i = end;
             continue;
         }
-        if (c == u'"' || c == u'[' || c == u'`') {
-            // A quoted name: SQLite reads a quote or a ";" inside it as part of the name.
-            const std::size_t close = jet.find(c == u'[' ? u']' : c, i + 1);
-            if (close == std::u16string_view::npos ||
-                jet.substr(i, close - i).find(u'\0') != std::u16string_view::npos) {
-                error = "Syntax error in query expression.";
-                return std::nullopt;
-            }
-            out += jet.substr(i, close + 1 - i);
-            i = close + 1;
-            continue;
+        // A quoted name: SQLite reads a quote or a ";" inside it as part of the name.
+        const std::size_t end = c == u'"' || c == u'[' || c == u'`' ? name_end(jet, i) : i + 1;
+        if (c == u'\0' || end == std::u16string_view::npos) {
+            error = "Syntax error in query expression.";
+            return std::nullopt;
         }
-        out += c;
-        ++i;
+        out += jet.substr(i, end - i);
+        i = end;
         // Jet has no comments: "--" is two minus signs, and "/*" no comment for SQLite either.
         if ((c == u'-' || c == u'/') && i < jet.size() && jet[i] == (c == u'-' ? u'-' : u'*')) {
             out += u' ';
@@ -156,16 +161,65 @@ std::optional<vb::String> to_sqlite(std::u16string_view jet, std::string& error)
     return vb::well_formed(std::move(out));
 }
 
-LikeResult jet_like(std::u16string_view text, std::u16string_view pattern) {
-    // The pattern compiled into elements first, so that a malformed one is refused whole.
-    struct Element {
-        enum Kind { kLiteral, kOne, kAny, kSet };
-        explicit Element(Kind k, char16_t c = 0) : kind(k), literal(c) {}
-        Kind kind;
-        char16_t literal;
-        bool negated = false;
-        std::vector<std::pair<char16_t, char16_t>> ranges;
-    };
+namespace {
+
+// One element of a compiled LIKE pattern.
+struct Element {
+    enum Kind { kLiteral, kOne, kAny, kSet };
+    explicit Element(Kind k, char16_t c = 0) : kind(k), literal(c) {}
+    Kind kind;
+    char16_t literal;
+    bool negated = false;
+    std::vector<std::pair<char16_t, char16_t>> ranges;
+
+    bool matches(char16_t c) const {
+        switch (kind) {
+            case kLiteral:
+                return literal == c;
+            case kOne:
+                return true;
+            case kSet: {
+                bool in = false;
+                for (const auto& [low, high] : ranges) {
+                    in = in || (c >= low && c <= high);
+                }
+                return in != negated;
+            }
+            case kAny:
+                break;
+        }
+        return false;
+    }
+};
+
+// The set that opens at `i` ("[abc]", "[a-z]", "[!abc]"), `i` left on its "]"; nullopt
+// where it never closes or is empty.
+std::optional<Element> compile_set(std::u16string_view pattern, std::size_t& i) {
+    Element set(Element::kSet);
+    std::size_t j = i + 1;
+    if (j < pattern.size() && pattern[j] == u'!') {
+        set.negated = true;
+        ++j;
+    }
+    while (j < pattern.size() && pattern[j] != u']') {
+        char16_t low = pattern[j];
+        char16_t high = low;
+        if (j + 2 < pattern.size() && pattern[j + 1] == u'-' && pattern[j + 2] != u']') {
+            high = pattern[j + 2];
+            j += 2;
+        }
+        set.ranges.emplace_back(low, high);
+        ++j;
+    }
+    if (j >= pattern.size() || set.ranges.empty()) {
+        return std::nullopt;
+    }
+    i = j;
+    return set;
+}
+
+// The whole pattern compiled first, so that a malformed one is refused whole.
+std::optional<std::vector<Element>> compile(std::u16string_view pattern) {
     std::vector<Element> elements;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char16_t c = pattern[i];
@@ -174,57 +228,32 @@ LikeResult jet_like(std::u16string_view text, std::u16string_view pattern) {
         } else if (c == u'_') {
             elements.emplace_back(Element::kOne);
         } else if (c == u'[') {
-            Element set(Element::kSet);
-            std::size_t j = i + 1;
-            if (j < pattern.size() && pattern[j] == u'!') {
-                set.negated = true;
-                ++j;
+            auto set = compile_set(pattern, i);
+            if (!set) {
+                return std::nullopt;
             }
-            while (j < pattern.size() && pattern[j] != u']') {
-                char16_t low = pattern[j];
-                char16_t high = low;
-                if (j + 2 < pattern.size() && pattern[j + 1] == u'-' && pattern[j + 2] != u']') {
-                    high = pattern[j + 2];
-                    j += 2;
-                }
-                set.ranges.emplace_back(low, high);
-                ++j;
-            }
-            if (j >= pattern.size() || set.ranges.empty()) {
-                return LikeResult::kInvalidPattern;
-            }
-            elements.push_back(std::move(set));
-            i = j;
+            elements.push_back(std::move(*set));
         } else {
             elements.emplace_back(Element::kLiteral, c);
         }
     }
+    return elements;
+}
 
-    auto matches_one = [](const Element& e, char16_t c) {
-        switch (e.kind) {
-            case Element::kLiteral:
-                return e.literal == c;
-            case Element::kOne:
-                return true;
-            case Element::kSet: {
-                bool in = false;
-                for (const auto& [low, high] : e.ranges) {
-                    in = in || (c >= low && c <= high);
-                }
-                return in != e.negated;
-            }
-            case Element::kAny:
-                break;
-        }
-        return false;
-    };
+}  // namespace
 
+LikeResult jet_like(std::u16string_view text, std::u16string_view pattern) {
+    const auto compiled = compile(pattern);
+    if (!compiled) {
+        return LikeResult::kInvalidPattern;
+    }
+    const std::vector<Element>& elements = *compiled;
     // Greedy matching with one backtrack point per %: linear in practice, never exponential.
     std::size_t t = 0, p = 0;
     std::size_t star = std::u16string_view::npos, star_text = 0;
     while (t < text.size()) {
         if (p < elements.size() && elements[p].kind != Element::kAny &&
-            matches_one(elements[p], text[t])) {
+            elements[p].matches(text[t])) {
             ++t;
             ++p;
         } else if (p < elements.size() && elements[p].kind == Element::kAny) {
