@@ -10,6 +10,7 @@
 
 #include "ado/connection.h"
 #include "ado/jet_dialect.h"
+#include "ado/jet_like.h"
 #include "ado/recordset.h"
 #include "data/statements.h"
 #include "fuzz_input.h"

@@ -3,8 +3,11 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <cstring>
+#include <optional>
+
 #include "ado/errors.h"
-#include "ado/jet_dialect.h"
+#include "ado/jet_like.h"
 #include "vb/runtime_error.h"
 
 namespace ado {
@@ -17,28 +20,37 @@ std::u16string_view text_argument(sqlite3_value* value) {
     return text == nullptr ? std::u16string_view() : std::u16string_view(text, bytes / 2);
 }
 
-// SQLite calls like(pattern, text) for "text LIKE pattern".
+bool matches(const LikePattern& pattern, sqlite3_value* value) {
+    if (const auto& only = pattern.only_match()) {
+        // The text as the file holds it, UTF-8, compared without a copy.
+        const auto* text = sqlite3_value_text(value);
+        const auto bytes = static_cast<std::size_t>(sqlite3_value_bytes(value));
+        return bytes == only->size() && (bytes == 0 || std::memcmp(text, only->data(), bytes) == 0);
+    }
+    return pattern.matches(text_argument(value));
+}
+
+// SQLite calls like(pattern, text) for "text LIKE pattern". The pattern, the same on every
+// row of a statement, is compiled on the first and kept with the statement.
 void jet_like_function(sqlite3_context* context, int, sqlite3_value** arguments) {
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL ||
         sqlite3_value_type(arguments[1]) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return;
     }
-    // Each argument is a value of its own, so reading one as UTF-16 leaves the other's
-    // characters in place.
-    const std::u16string_view pattern = text_argument(arguments[0]);
-    const std::u16string_view text = text_argument(arguments[1]);
-    switch (jet_like(text, pattern)) {
-        case LikeResult::kMatch:
-            sqlite3_result_int(context, 1);
-            break;
-        case LikeResult::kNoMatch:
-            sqlite3_result_int(context, 0);
-            break;
-        case LikeResult::kInvalidPattern:
+    std::optional<LikePattern> compiled;
+    const auto* pattern = static_cast<const LikePattern*>(sqlite3_get_auxdata(context, 0));
+    if (pattern == nullptr) {
+        compiled = LikePattern::compile(text_argument(arguments[0]));
+        if (!compiled) {
             sqlite3_result_error(context, "Invalid pattern string", -1);
-            break;
+            return;
+        }
+        pattern = &*compiled;
+        sqlite3_set_auxdata(context, 0, new LikePattern(*compiled),
+                            [](void* kept) { delete static_cast<LikePattern*>(kept); });
     }
+    sqlite3_result_int(context, matches(*pattern, arguments[1]) ? 1 : 0);
 }
 
 }  // namespace
@@ -79,8 +91,8 @@ void Connection::Open() {
     }
     // A writer that holds the file briefly is waited out; one that keeps it is reported.
     sqlite3_busy_timeout(db, 2000);
-    sqlite3_create_function16(db, u"like", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
-                              jet_like_function, nullptr, nullptr);
+    sqlite3_create_function(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            jet_like_function, nullptr, nullptr);
     // Reading the schema tells a database from any other file at once.
     result = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
     if (result != SQLITE_OK) {

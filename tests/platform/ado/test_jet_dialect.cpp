@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ado/jet_dialect.h"
+#include "ado/jet_like.h"
 
 namespace {
 
