@@ -7,27 +7,38 @@
 #include "data/statements.h"
 #include "shell/placement.h"
 
+namespace {
+
+using W = ChangePwdForm;
+using ui::kWindow;
+
+// The three boxes show what is typed.
+// clang-format off
+constexpr ui::ControlRow<W> kControls[] = {
+//   name          control         container caption / text Left, Top, Width, Height tab
+    {"Label1",     &W::Label1,     kWindow,  u"Old :",       120, 120,  615,  255,  0},
+    {"Label2",     &W::Label2,     kWindow,  u"New :",       120, 480,  615,  255,  1},
+    {"Label3",     &W::Label3,     kWindow,  u"Confirm :",   120, 840,  615,  255,  2},
+    {"txt_old",    &W::txt_old,    kWindow,  u"",            840, 120, 1815,  285,  3,
+        {.named_by = "Label1"}},
+    {"txt_new",    &W::txt_new,    kWindow,  u"",            840, 480, 1815,  285,  4,
+        {.named_by = "Label2"}},
+    {"txt_conf",   &W::txt_conf,   kWindow,  u"",            840, 840, 1815,  285,  5,
+        {.named_by = "Label3"}},
+    {"btn_ok",     &W::btn_ok,     kWindow,  u"OK",         2760, 120,  735,  255,  6},
+    {"btn_cancel", &W::btn_cancel, kWindow,  u"Cancel",     2760, 480,  735,  255,  7},
+};
+// clang-format on
+
+}  // namespace
+
 ChangePwdForm::ChangePwdForm() : ui::Form(u"Change Password", 3615, 1215) {}
 
+const ui::ControlTable<ChangePwdForm> ChangePwdForm::controls = kControls;
+
 void ChangePwdForm::create_controls(QWidget& client) {
-    Label1 = add<ui::Label>(client, "Label1", {120, 120, 615, 255}, 0);
-    Label1->setCaption(u"Old :");
-    Label2 = add<ui::Label>(client, "Label2", {120, 480, 615, 255}, 1);
-    Label2->setCaption(u"New :");
-    Label3 = add<ui::Label>(client, "Label3", {120, 840, 615, 255}, 2);
-    Label3->setCaption(u"Confirm :");
-    // The three boxes show what is typed.
-    txt_old = add<ui::TextBox>(client, "txt_old", {840, 120, 1815, 285}, 3);
-    ui::set_label(*Label1, *txt_old);
-    txt_new = add<ui::TextBox>(client, "txt_new", {840, 480, 1815, 285}, 4);
-    ui::set_label(*Label2, *txt_new);
-    txt_conf = add<ui::TextBox>(client, "txt_conf", {840, 840, 1815, 285}, 5);
-    ui::set_label(*Label3, *txt_conf);
-    btn_ok = add<ui::CommandButton>(client, "btn_ok", {2760, 120, 735, 255}, 6);
-    btn_ok->setCaption(u"OK");
+    build(client, controls);
     btn_ok->onClick([this] { btn_ok_Click(); });
-    btn_cancel = add<ui::CommandButton>(client, "btn_cancel", {2760, 480, 735, 255}, 7);
-    btn_cancel->setCaption(u"Cancel");
     btn_cancel->onClick([this] { btn_cancel_Click(); });
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/command_button.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/text_box.h"
@@ -12,6 +13,9 @@
 class ChangePwdForm final : public ui::Form {
 public:
     ChangePwdForm();
+
+    // The window's controls, one row each, as loading creates them into the members below.
+    static const ui::ControlTable<ChangePwdForm> controls;
 
     void btn_ok_Click();
     void btn_cancel_Click();

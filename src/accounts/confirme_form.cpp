@@ -4,16 +4,29 @@
 #include "data/module1.h"
 #include "shell/placement.h"
 
+namespace {
+
+using W = ConfirmeForm;
+using ui::kWindow;
+
+// clang-format off
+constexpr ui::ControlRow<W> kControls[] = {
+//   name        control       container caption / text         Left, Top, Width, Height tab
+    {"Label1",   &W::Label1,   kWindow,  u"Confirm Password :",  120, 120, 1455,  255,  0},
+    {"Text1",    &W::Text1,    kWindow,  u"",                   1560, 120, 1695,  285,  1,
+        {.named_by = "Label1", .password_char = u'*'}},
+    {"Command1", &W::Command1, kWindow,  u"Ok",                 3360, 120,  495,  255,  2},
+};
+// clang-format on
+
+}  // namespace
+
 ConfirmeForm::ConfirmeForm() : ui::Form(u"Confirm", 3975, 495) {}
 
+const ui::ControlTable<ConfirmeForm> ConfirmeForm::controls = kControls;
+
 void ConfirmeForm::create_controls(QWidget& client) {
-    Label1 = add<ui::Label>(client, "Label1", {120, 120, 1455, 255}, 0);
-    Label1->setCaption(u"Confirm Password :");
-    Text1 = add<ui::TextBox>(client, "Text1", {1560, 120, 1695, 285}, 1);
-    Text1->setPasswordChar(u'*');
-    ui::set_label(*Label1, *Text1);
-    Command1 = add<ui::CommandButton>(client, "Command1", {3360, 120, 495, 255}, 2);
-    Command1->setCaption(u"Ok");
+    build(client, controls);
     Command1->onClick([this] { Command1_Click(); });
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/command_button.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/text_box.h"
@@ -10,6 +11,9 @@
 class ConfirmeForm final : public ui::Form {
 public:
     ConfirmeForm();
+
+    // The dialog's controls, one row each, as loading creates them into the members below.
+    static const ui::ControlTable<ConfirmeForm> controls;
 
     void Command1_Click();
 

@@ -18,59 +18,54 @@ namespace {
 
 constexpr std::size_t kLoginWidth = decltype(Compte::loggin)::width;
 constexpr std::size_t kPasswordWidth = decltype(Compte::pwd)::width;
-constexpr char16_t kReady[] = u"Ready !!!";
 
-void message_font(ui::Label& label) {
-    label.setFont(QStringLiteral("Comic Sans MS"), true, 9.75);
-}
+using W = LogguerForm;
+using ui::kWindow;
+using enum ui::ListBox::MultiSelect;
+
+// The two message lines stand out from the rest of the window.
+constexpr ui::Font kMessageFont{"Comic Sans MS", true, 9.75};
+
+// clang-format off
+constexpr ui::ControlRow<W> kControls[] = {
+//   name             control            container  caption / text      Left, Top, Width, Height tab
+    {"Frame1",        &W::Frame1,        kWindow,   u"Active Account",   120,  120, 2535, 5655,  0},
+    {"List",          &W::List,          "Frame1",  u"",                 120,  240, 2295, 3765,  1,
+        {.named_by = "Frame1", .sorted = true, .multi_select = kExtended}},
+    {"lbl_AA",        &W::lbl_AA,        "Frame1",  u"Ready !!!",        120, 4080, 2295,  375, 14,
+        {.font = &kMessageFont}},
+    {"btn_unlog",     &W::btn_unlog,     "Frame1",  u"Unlog",            120, 4560, 1095,  255,  2},
+    {"btn_supprimer", &W::btn_supprimer, "Frame1",  u"Delete",          1320, 4560, 1095,  255,  9},
+    {"btn_chgpwd",    &W::btn_chgpwd,    "Frame1",  u"Change Password",  120, 4920, 2295,  255, 12},
+    {"btn_cfg",       &W::btn_cfg,       "Frame1",  u"Configuration",    120, 5280, 2295,  255, 13},
+    {"frm_LOA",       &W::frm_LOA,       kWindow,   u"Log On Account",   120, 5880, 2535, 1695,  3},
+    {"Label1",        &W::Label1,        "frm_LOA", u"Login :",          120,  240,  495,  255,  4},
+    {"txt_psd",       &W::txt_psd,       "frm_LOA", u"",                 960,  240, 1455,  285,  6,
+        {.named_by = "Label1"}},
+    {"Label2",        &W::Label2,        "frm_LOA", u"Password :",       120,  600,  855,  255,  5},
+    {"txt_pwd",       &W::txt_pwd,       "frm_LOA", u"",                 960,  600, 1455,  285,  7,
+        {.named_by = "Label2", .password_char = u'*'}},
+    {"btn_logguer",   &W::btn_logguer,   "frm_LOA", u"Log",              120,  960, 1095,  255,  8},
+    {"btn_NU",        &W::btn_NU,        "frm_LOA", u"New User",        1320,  960, 1095,  255, 10},
+    {"lbl_LOA",       &W::lbl_LOA,       "frm_LOA", u"Ready !!!",        120, 1320, 2295,  375, 11,
+        {.font = &kMessageFont}},
+};
+// clang-format on
 
 }  // namespace
 
 LogguerForm::LogguerForm() : ui::Form(u"Login", 2775, 7695) {}
 
-void LogguerForm::create_controls(QWidget& client) {
-    Frame1 = add<ui::Frame>(client, "Frame1", {120, 120, 2535, 5655}, 0);
-    Frame1->setCaption(u"Active Account");
-    List = add<ui::ListBox>(*Frame1, "List", {120, 240, 2295, 3765}, 1);
-    List->setSorted(true);
-    List->setMultiSelect(ui::ListBox::MultiSelect::kExtended);
-    ui::set_label(*Frame1, *List);
-    lbl_AA = add<ui::Label>(*Frame1, "lbl_AA", {120, 4080, 2295, 375}, 14);
-    lbl_AA->setCaption(kReady);
-    message_font(*lbl_AA);
-    btn_unlog = add<ui::CommandButton>(*Frame1, "btn_unlog", {120, 4560, 1095, 255}, 2);
-    btn_unlog->setCaption(u"Unlog");
-    btn_unlog->onClick([this] { btn_unlog_Click(); });
-    btn_supprimer = add<ui::CommandButton>(*Frame1, "btn_supprimer", {1320, 4560, 1095, 255}, 9);
-    btn_supprimer->setCaption(u"Delete");
-    btn_supprimer->onClick([this] { btn_supprimer_Click(); });
-    btn_chgpwd = add<ui::CommandButton>(*Frame1, "btn_chgpwd", {120, 4920, 2295, 255}, 12);
-    btn_chgpwd->setCaption(u"Change Password");
-    btn_chgpwd->onClick([this] { btn_chgpwd_Click(); });
-    btn_cfg = add<ui::CommandButton>(*Frame1, "btn_cfg", {120, 5280, 2295, 255}, 13);
-    btn_cfg->setCaption(u"Configuration");
-    btn_cfg->onClick([this] { btn_cfg_Click(); });
+const ui::ControlTable<LogguerForm> LogguerForm::controls = kControls;
 
-    frm_LOA = add<ui::Frame>(client, "frm_LOA", {120, 5880, 2535, 1695}, 3);
-    frm_LOA->setCaption(u"Log On Account");
-    Label1 = add<ui::Label>(*frm_LOA, "Label1", {120, 240, 495, 255}, 4);
-    Label1->setCaption(u"Login :");
-    txt_psd = add<ui::TextBox>(*frm_LOA, "txt_psd", {960, 240, 1455, 285}, 6);
-    ui::set_label(*Label1, *txt_psd);
-    Label2 = add<ui::Label>(*frm_LOA, "Label2", {120, 600, 855, 255}, 5);
-    Label2->setCaption(u"Password :");
-    txt_pwd = add<ui::TextBox>(*frm_LOA, "txt_pwd", {960, 600, 1455, 285}, 7);
-    txt_pwd->setPasswordChar(u'*');
-    ui::set_label(*Label2, *txt_pwd);
-    btn_logguer = add<ui::CommandButton>(*frm_LOA, "btn_logguer", {120, 960, 1095, 255}, 8);
-    btn_logguer->setCaption(u"Log");
+void LogguerForm::create_controls(QWidget& client) {
+    build(client, controls);
     btn_logguer->onClick([this] { btn_logguer_Click(); });
-    btn_NU = add<ui::CommandButton>(*frm_LOA, "btn_NU", {1320, 960, 1095, 255}, 10);
-    btn_NU->setCaption(u"New User");
+    btn_unlog->onClick([this] { btn_unlog_Click(); });
+    btn_chgpwd->onClick([this] { btn_chgpwd_Click(); });
+    btn_cfg->onClick([this] { btn_cfg_Click(); });
     btn_NU->onClick([this] { btn_NU_Click(); });
-    lbl_LOA = add<ui::Label>(*frm_LOA, "lbl_LOA", {120, 1320, 2295, 375}, 11);
-    lbl_LOA->setCaption(kReady);
-    message_font(*lbl_LOA);
+    btn_supprimer->onClick([this] { btn_supprimer_Click(); });
 }
 
 void LogguerForm::Form_Load() {
@@ -207,7 +202,7 @@ void LogguerForm::btn_cfg_Click() {
         // With the FTP-site editor open over the configuration window, both go.
         Module1::close_dialogs();
         enable_log_on(true);
-        lbl_LOA->setCaption(kReady);
+        lbl_LOA->setCaption(u"Ready !!!");
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/command_button.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 #include "ui/frame.h"
 #include "ui/label.h"
@@ -15,6 +16,9 @@
 class LogguerForm final : public ui::Form {
 public:
     LogguerForm();
+
+    // The window's controls, one row each, as loading creates them into the members below.
+    static const ui::ControlTable<LogguerForm> controls;
 
     void btn_logguer_Click();
     void btn_unlog_Click();

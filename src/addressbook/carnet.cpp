@@ -1,92 +1,87 @@
 #include "addressbook/carnet.h"
 
 #include "shell/placement.h"
-#include "ui/accessible_name.h"
+
+namespace {
+
+using W = CarnetForm;
+using ui::kWindow;
+using enum ui::ComboBox::Style;
+
+// clang-format off
+constexpr ui::ControlRow<W> kControls[] = {
+//   name          control         container caption / text    Left, Top, Width, Height tab
+    {"Frame1",     &W::Frame1,     kWindow,  u"Informations",   120,  120, 3975, 7455, 30},
+    {"Label1",     &W::Label1,     "Frame1", u"First Name :",   120,  360,  855,  255, 40},
+    {"txt_fname",  &W::txt_fname,  "Frame1", u"Text1",         1080,  360, 2775,  285,  0,
+        {.named_by = "Label1"}},
+    {"Label2",     &W::Label2,     "Frame1", u"Last Name :",    120,  840,  855,  255, 41},
+    {"txt_lname",  &W::txt_lname,  "Frame1", u"Text2",         1080,  840, 2775,  285,  1,
+        {.named_by = "Label2"}},
+    {"Label3",     &W::Label3,     "Frame1", u"Address :",      120, 1320,  855,  255, 42},
+    {"txt_adr",    &W::txt_adr,    "Frame1", u"Text3",         1080, 1320, 2775,  285,  2,
+        {.named_by = "Label3"}},
+    {"Label4",     &W::Label4,     "Frame1", u"Zip Code :",     120, 1800,  855,  255, 43},
+    {"txt_cp",     &W::txt_cp,     "Frame1", u"Text4",         1080, 1800, 2775,  285,  3,
+        {.named_by = "Label4"}},
+    {"Label5",     &W::Label5,     "Frame1", u"City :",         120, 2280,  855,  255, 44},
+    {"txt_ville",  &W::txt_ville,  "Frame1", u"Text5",         1080, 2280, 2775,  285,  4,
+        {.named_by = "Label5"}},
+    {"Label6",     &W::Label6,     "Frame1", u"Phone :",        120, 2760,  855,  255, 45},
+    {"cmb_phone",  &W::cmb_phone,  "Frame1", u"Combo1",        1080, 2760, 2775,  315,  5,
+        {.named_by = "Label6"}},
+    {"Label8",     &W::Label8,     "Frame1", u"Fax :",          120, 3240,  855,  255, 46},
+    {"cmb_fax",    &W::cmb_fax,    "Frame1", u"Combo4",        1080, 3240, 2775,  315, 12,
+        {.named_by = "Label8"}},
+    {"Label7",     &W::Label7,     "Frame1", u"E-Mail :",       120, 3720,  855,  255, 47},
+    {"cmb_mail",   &W::cmb_mail,   "Frame1", u"Combo2",        1080, 3720, 2775,  315,  6,
+        {.named_by = "Label7"}},
+    {"Label9",     &W::Label9,     "Frame1", u"Site :",         120, 4200,  855,  255, 48},
+    {"cmb_site",   &W::cmb_site,   "Frame1", u"Combo1",        1080, 4200, 2775,  315, 13,
+        {.named_by = "Label9"}},
+    {"cmb_num",    &W::cmb_num,    "Frame1", u"",               120, 4680, 3735,  315, 11,
+        {.named_by = "Frame1", .style = kDropDownList}},
+    {"chk_search", &W::chk_search, "Frame1", u"Search",        2880, 5160,  855,  255, 24},
+    {"Frame3",     &W::Frame3,     "Frame1", u"Search Option",  240, 5520, 3495, 1695, 31},
+    // The search box stands under no label: the switch that enables it names it. The search
+    // controls start disabled, the switch off.
+    {"txt_search", &W::txt_search, "Frame3", u"Text1",          120,  240, 3255,  285, 14,
+        {.named_by = "chk_search", .enabled = false}},
+    {"rdo_FRN",    &W::rdo_FRN,    "Frame3", u"First Name",     120,  600, 1095,  255, 15,
+        {.selected = true, .enabled = false}},
+    {"rdo_LSN",    &W::rdo_LSN,    "Frame3", u"Last Name",      120,  960, 1095,  255, 16,
+        {.enabled = false}},
+    {"rdo_ADR",    &W::rdo_ADR,    "Frame3", u"Adress",         120, 1320, 1095,  255, 17,
+        {.enabled = false}},
+    {"rdo_ZPC",    &W::rdo_ZPC,    "Frame3", u"Zip Code",      1320,  600,  975,  255, 18,
+        {.enabled = false}},
+    {"rdo_CTY",    &W::rdo_CTY,    "Frame3", u"City",          1320,  960,  975,  255, 19,
+        {.enabled = false}},
+    {"rdo_PHN",    &W::rdo_PHN,    "Frame3", u"Phone",         1320, 1320,  855,  255, 20,
+        {.enabled = false}},
+    {"rdo_EML",    &W::rdo_EML,    "Frame3", u"E-Mail",        2520,  600,  855,  255, 21,
+        {.enabled = false}},
+    {"rdo_FAX",    &W::rdo_FAX,    "Frame3", u"Fax",           2520,  960,  855,  255, 22,
+        {.enabled = false}},
+    {"rdo_SIT",    &W::rdo_SIT,    "Frame3", u"Site",          2520, 1320,  855,  255, 23,
+        {.enabled = false}},
+    {"Frame2",     &W::Frame2,     kWindow,  u"Configuration",  120, 7680, 3975,  855, 32},
+    {"cmd_save",   &W::cmd_save,   "Frame2", u"Save",           120,  360,  735,  255,  7},
+    {"cmd_new",    &W::cmd_new,    "Frame2", u"New",            960,  360,  855,  255,  8},
+    {"cmd_del",    &W::cmd_del,    "Frame2", u"Delete",        1920,  360,  855,  255,  9},
+    {"chk_prv",    &W::chk_prv,    "Frame2", u"Private",       3000,  360,  855,  255, 10},
+};
+// clang-format on
+
+}  // namespace
 
 CarnetForm::CarnetForm() : ui::Form(u"Address Book", 4215, 8655) {}
 
+const ui::ControlTable<CarnetForm> CarnetForm::controls = kControls;
+
 void CarnetForm::create_controls(QWidget& client) {
-    Frame1 = add<ui::Frame>(client, "Frame1", {120, 120, 3975, 7455}, 30);
-    Frame1->setCaption(u"Informations");
-
-    const auto labelled = [&](ui::Label*& label, const char* label_name, const char16_t* caption,
-                              QWidget& box, int top) {
-        label = add<ui::Label>(*Frame1, label_name, {120, top, 855, 255}, 40 + top / 480);
-        label->setCaption(caption);
-        ui::set_label(*label, box);
-    };
-    const auto text_box = [&](ui::TextBox*& box, const char* name, const char16_t* text, int top,
-                              int tab_index) {
-        box = add<ui::TextBox>(*Frame1, name, {1080, top, 2775, 285}, tab_index);
-        box->setText(text);
-    };
-    const auto combo_box = [&](ui::ComboBox*& box, const char* name, const char16_t* text, int top,
-                               int tab_index) {
-        box = add<ui::ComboBox>(*Frame1, name, {1080, top, 2775, 315}, tab_index);
-        box->setText(text);
-    };
-
-    text_box(txt_fname, "txt_fname", u"Text1", 360, 0);
-    labelled(Label1, "Label1", u"First Name :", *txt_fname, 360);
-    text_box(txt_lname, "txt_lname", u"Text2", 840, 1);
-    labelled(Label2, "Label2", u"Last Name :", *txt_lname, 840);
-    text_box(txt_adr, "txt_adr", u"Text3", 1320, 2);
-    labelled(Label3, "Label3", u"Address :", *txt_adr, 1320);
-    text_box(txt_cp, "txt_cp", u"Text4", 1800, 3);
-    labelled(Label4, "Label4", u"Zip Code :", *txt_cp, 1800);
-    text_box(txt_ville, "txt_ville", u"Text5", 2280, 4);
-    labelled(Label5, "Label5", u"City :", *txt_ville, 2280);
-    combo_box(cmb_phone, "cmb_phone", u"Combo1", 2760, 5);
-    labelled(Label6, "Label6", u"Phone :", *cmb_phone, 2760);
-    combo_box(cmb_fax, "cmb_fax", u"Combo4", 3240, 12);
-    labelled(Label8, "Label8", u"Fax :", *cmb_fax, 3240);
-    combo_box(cmb_mail, "cmb_mail", u"Combo2", 3720, 6);
-    labelled(Label7, "Label7", u"E-Mail :", *cmb_mail, 3720);
-    combo_box(cmb_site, "cmb_site", u"Combo1", 4200, 13);
-    labelled(Label9, "Label9", u"Site :", *cmb_site, 4200);
-
-    cmb_num = add<ui::ComboBox>(*Frame1, "cmb_num", {120, 4680, 3735, 315}, 11);
-    cmb_num->setStyle(ui::ComboBox::Style::kDropDownList);
-    ui::set_label(*Frame1, *cmb_num);
-    chk_search = add<ui::CheckBox>(*Frame1, "chk_search", {2880, 5160, 855, 255}, 24);
-    chk_search->setCaption(u"Search");
+    build(client, controls);
     chk_search->onClick([this] { chk_search_Click(); });
-
-    Frame3 = add<ui::Frame>(*Frame1, "Frame3", {240, 5520, 3495, 1695}, 31);
-    Frame3->setCaption(u"Search Option");
-    txt_search = add<ui::TextBox>(*Frame3, "txt_search", {120, 240, 3255, 285}, 14);
-    txt_search->setText(u"Text1");
-    // No label stands beside it; the switch that enables it names it.
-    ui::set_accessible_name(*txt_search, QStringLiteral("Search"));
-    const auto option = [&](ui::OptionButton*& button, const char* name, const char16_t* caption,
-                            int left, int top, int width, int tab_index) {
-        button = add<ui::OptionButton>(*Frame3, name, {left, top, width, 255}, tab_index);
-        button->setCaption(caption);
-    };
-    option(rdo_FRN, "rdo_FRN", u"First Name", 120, 600, 1095, 15);
-    option(rdo_LSN, "rdo_LSN", u"Last Name", 120, 960, 1095, 16);
-    option(rdo_ADR, "rdo_ADR", u"Adress", 120, 1320, 1095, 17);
-    option(rdo_ZPC, "rdo_ZPC", u"Zip Code", 1320, 600, 975, 18);
-    option(rdo_CTY, "rdo_CTY", u"City", 1320, 960, 975, 19);
-    option(rdo_PHN, "rdo_PHN", u"Phone", 1320, 1320, 855, 20);
-    option(rdo_EML, "rdo_EML", u"E-Mail", 2520, 600, 855, 21);
-    option(rdo_FAX, "rdo_FAX", u"Fax", 2520, 960, 855, 22);
-    option(rdo_SIT, "rdo_SIT", u"Site", 2520, 1320, 855, 23);
-    rdo_FRN->setValue(true);
-    for (QWidget* control : search_controls()) {
-        control->setEnabled(false);
-    }
-
-    Frame2 = add<ui::Frame>(client, "Frame2", {120, 7680, 3975, 855}, 32);
-    Frame2->setCaption(u"Configuration");
-    cmd_save = add<ui::CommandButton>(*Frame2, "cmd_save", {120, 360, 735, 255}, 7);
-    cmd_save->setCaption(u"Save");
-    cmd_new = add<ui::CommandButton>(*Frame2, "cmd_new", {960, 360, 855, 255}, 8);
-    cmd_new->setCaption(u"New");
-    cmd_del = add<ui::CommandButton>(*Frame2, "cmd_del", {1920, 360, 855, 255}, 9);
-    cmd_del->setCaption(u"Delete");
-    chk_prv = add<ui::CheckBox>(*Frame2, "chk_prv", {3000, 360, 855, 255}, 10);
-    chk_prv->setCaption(u"Private");
 }
 
 void CarnetForm::Form_Load() {

@@ -8,6 +8,7 @@
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/command_button.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 #include "ui/frame.h"
 #include "ui/label.h"
@@ -17,6 +18,9 @@
 class CarnetForm final : public ui::Form {
 public:
     CarnetForm();
+
+    // The window's controls, one row each, as loading creates them into the members below.
+    static const ui::ControlTable<CarnetForm> controls;
 
     void chk_search_Click();
 

@@ -7,62 +7,58 @@
 #include "ftp/addftp_form.h"
 #include "shell/placement.h"
 
+namespace {
+
+using W = ConfigCompteForm;
+using ui::kWindow;
+using enum ui::ListBox::MultiSelect;
+
+// Tab indices follow the keyboard order, the account list first; the frames and labels, which
+// take no focus, come after.
+// clang-format off
+constexpr ui::ControlRow<W> kControls[] = {
+//   name        control       container caption / text      Left, Top, Width, Height tab
+    {"Frame1",   &W::Frame1,   kWindow,  u"Access Right",     120,  120, 2175, 5655, 14},
+    {"lst_cmpt", &W::lst_cmpt, "Frame1", u"lst_cmpt",         120,  240, 1935, 3765,  0,
+        {.named_by = "Frame1", .sorted = true}},
+    {"Frame2",   &W::Frame2,   "Frame1", u"FTP",              120, 4200, 1935,  615, 16},
+    {"Check1",   &W::Check1,   "Frame2", u"Public",           120,  240,  735,  255,  1},
+    {"Check2",   &W::Check2,   "Frame2", u"Private",          960,  240,  855,  255,  2},
+    {"Frame3",   &W::Frame3,   "Frame1", u"Adress Book",      120, 4920, 1935,  615, 18},
+    {"Check3",   &W::Check3,   "Frame3", u"Public",           120,  240,  735,  255,  3},
+    {"Check4",   &W::Check4,   "Frame3", u"Private",          960,  240,  855,  255,  4},
+    {"Frame4",   &W::Frame4,   kWindow,  u"FTP",             2400,  120, 4215, 5655, 18},
+    {"Label1",   &W::Label1,   "Frame4", u"Public :",         240,  240,  615,  255, 25},
+    {"List2",    &W::List2,    "Frame4", u"",                 120,  480, 1935, 4545,  5,
+        {.named_by = "Label1", .multi_select = kExtended}},
+    {"Label2",   &W::Label2,   "Frame4", u"Private :",       2280,  240,  615,  255, 26},
+    {"List3",    &W::List3,    "Frame4", u"",                2160,  480, 1935, 4545,  6,
+        {.named_by = "Label2", .multi_select = kExtended}},
+    {"Command1", &W::Command1, "Frame4", u"Add / Configure",  120, 5280, 1575,  255,  7},
+    {"Command2", &W::Command2, "Frame4", u"Delete",          1920, 5280, 1095,  255,  8},
+    {"Frame5",   &W::Frame5,   kWindow,  u"Adress Book",     6720,  120, 4215, 5655, 19},
+    {"Label3",   &W::Label3,   "Frame5", u"Public :",         240,  240,  615,  255, 29},
+    {"List4",    &W::List4,    "Frame5", u"",                 120,  480, 1935, 4545,  9,
+        {.named_by = "Label3", .multi_select = kExtended}},
+    {"Label4",   &W::Label4,   "Frame5", u"Private :",       2280,  240,  615,  255, 30},
+    {"List5",    &W::List5,    "Frame5", u"",                2160,  480, 1935, 4545, 10,
+        {.named_by = "Label4", .multi_select = kExtended}},
+    {"Command4", &W::Command4, "Frame5", u"Configure",        120, 5280, 1335,  255, 11},
+    {"Command5", &W::Command5, "Frame5", u"Delete",          1560, 5280, 1215,  255, 12},
+    {"Command6", &W::Command6, "Frame5", u"New",             3000, 5280, 1095,  255, 13},
+};
+// clang-format on
+
+}  // namespace
+
 ConfigCompteForm::ConfigCompteForm() : ui::Form(u"Configuration", 11055, 5910) {}
 
+const ui::ControlTable<ConfigCompteForm> ConfigCompteForm::controls = kControls;
+
 void ConfigCompteForm::create_controls(QWidget& client) {
-    // Tab indices follow the keyboard order, the account list first; the frames and
-    // labels, which take no focus, come after.
-    Frame1 = add<ui::Frame>(client, "Frame1", {120, 120, 2175, 5655}, 14);
-    Frame1->setCaption(u"Access Right");
-    lst_cmpt = add<ui::ListBox>(*Frame1, "lst_cmpt", {120, 240, 1935, 3765}, 0);
-    lst_cmpt->setSorted(true);
-    ui::set_label(*Frame1, *lst_cmpt);
-    lst_cmpt->AddItem(u"lst_cmpt");
+    build(client, controls);
     lst_cmpt->onClick([this] { lst_cmpt_Click(); });
-
-    const auto switches = [&](ui::Frame*& frame, const char* frame_name, const char16_t* caption,
-                              int top, ui::CheckBox*& public_box, const char* public_name,
-                              ui::CheckBox*& private_box, const char* private_name, int tab_index) {
-        frame = add<ui::Frame>(*Frame1, frame_name, {120, top, 1935, 615}, 15 + tab_index);
-        frame->setCaption(caption);
-        public_box = add<ui::CheckBox>(*frame, public_name, {120, 240, 735, 255}, tab_index);
-        public_box->setCaption(u"Public");
-        private_box = add<ui::CheckBox>(*frame, private_name, {960, 240, 855, 255}, tab_index + 1);
-        private_box->setCaption(u"Private");
-    };
-    switches(Frame2, "Frame2", u"FTP", 4200, Check1, "Check1", Check2, "Check2", 1);
-    switches(Frame3, "Frame3", u"Adress Book", 4920, Check3, "Check3", Check4, "Check4", 3);
-
-    const auto entries = [&](ui::Frame& frame, ui::Label*& label, const char* label_name,
-                             const char16_t* caption, int label_left, ui::ListBox*& list,
-                             const char* list_name, int list_left, int tab_index) {
-        label = add<ui::Label>(frame, label_name, {label_left, 240, 615, 255}, 20 + tab_index);
-        label->setCaption(caption);
-        list = add<ui::ListBox>(frame, list_name, {list_left, 480, 1935, 4545}, tab_index);
-        list->setMultiSelect(ui::ListBox::MultiSelect::kExtended);
-        ui::set_label(*label, *list);
-    };
-    const auto button = [&](ui::Frame& frame, ui::CommandButton*& control, const char* name,
-                            const char16_t* caption, int left, int width, int tab_index) {
-        control = add<ui::CommandButton>(frame, name, {left, 5280, width, 255}, tab_index);
-        control->setCaption(caption);
-    };
-
-    Frame4 = add<ui::Frame>(client, "Frame4", {2400, 120, 4215, 5655}, 18);
-    Frame4->setCaption(u"FTP");
-    entries(*Frame4, Label1, "Label1", u"Public :", 240, List2, "List2", 120, 5);
-    entries(*Frame4, Label2, "Label2", u"Private :", 2280, List3, "List3", 2160, 6);
-    button(*Frame4, Command1, "Command1", u"Add / Configure", 120, 1575, 7);
     Command1->onClick([this] { Command1_Click(); });
-    button(*Frame4, Command2, "Command2", u"Delete", 1920, 1095, 8);
-
-    Frame5 = add<ui::Frame>(client, "Frame5", {6720, 120, 4215, 5655}, 19);
-    Frame5->setCaption(u"Adress Book");
-    entries(*Frame5, Label3, "Label3", u"Public :", 240, List4, "List4", 120, 9);
-    entries(*Frame5, Label4, "Label4", u"Private :", 2280, List5, "List5", 2160, 10);
-    button(*Frame5, Command4, "Command4", u"Configure", 120, 1335, 11);
-    button(*Frame5, Command5, "Command5", u"Delete", 1560, 1215, 12);
-    button(*Frame5, Command6, "Command6", u"New", 3000, 1095, 13);
 }
 
 void ConfigCompteForm::Form_Load() {

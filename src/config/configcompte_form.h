@@ -5,6 +5,7 @@
 
 #include "ui/check_box.h"
 #include "ui/command_button.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 #include "ui/frame.h"
 #include "ui/label.h"
@@ -13,6 +14,9 @@
 class ConfigCompteForm final : public ui::Form {
 public:
     ConfigCompteForm();
+
+    // The window's controls, one row each, as loading creates them into the members below.
+    static const ui::ControlTable<ConfigCompteForm> controls;
 
     void lst_cmpt_Click();
     void Command1_Click();

@@ -2,33 +2,45 @@
 
 #include "shell/placement.h"
 
+namespace {
+
+using W = AddFtpForm;
+using ui::kWindow;
+
+// The password box shows its text in clear.
+// clang-format off
+constexpr ui::ControlRow<W> kControls[] = {
+//   name          control         container caption / text Left, Top, Width, Height tab
+    {"Label1",     &W::Label1,     kWindow,  u"Login :",     120,  120,  855,  255, 10},
+    {"Text1",      &W::Text1,      kWindow,  u"Text1",       960,  120, 2175,  285,  1,
+        {.named_by = "Label1"}},
+    {"Label2",     &W::Label2,     kWindow,  u"Password :",  120,  600,  855,  255, 11},
+    {"Text2",      &W::Text2,      kWindow,  u"Text2",       960,  600, 2175,  285,  2,
+        {.named_by = "Label2"}},
+    {"Label3",     &W::Label3,     kWindow,  u"Adress :",    120, 1080,  855,  255, 12},
+    {"Text3",      &W::Text3,      kWindow,  u"Text3",       960, 1080, 2175,  285,  3,
+        {.named_by = "Label3"}},
+    {"Label4",     &W::Label4,     kWindow,  u"Port :",      120, 1560,  855,  255, 13},
+    {"Text4",      &W::Text4,      kWindow,  u"Text4",       960, 1560, 2175,  285,  4,
+        {.named_by = "Label4"}},
+    {"Label5",     &W::Label5,     kWindow,  u"Name :",      120, 2040,  855,  255, 14},
+    {"Text5",      &W::Text5,      kWindow,  u"Text5",       960, 2040, 2175,  285,  5,
+        {.named_by = "Label5"}},
+    {"Check1",     &W::Check1,     kWindow,  u"Private",     120, 2520,  855,  255,  0},
+    {"btn_rplc",   &W::btn_rplc,   kWindow,  u"Replace",     960, 2520,  735,  255,  6},
+    {"Command1",   &W::Command1,   kWindow,  u"Add",        1800, 2520,  495,  255,  8},
+    {"btn_cancel", &W::btn_cancel, kWindow,  u"Cancel",     2400, 2520,  735,  255,  7},
+};
+// clang-format on
+
+}  // namespace
+
 AddFtpForm::AddFtpForm() : ui::Form(u"Add New FTP", 3255, 2895) {}
 
-void AddFtpForm::create_controls(QWidget& client) {
-    const auto field = [&](ui::Label*& label, const char* label_name, const char16_t* caption,
-                           ui::TextBox*& box, const char* box_name, const char16_t* text, int top,
-                           int tab_index) {
-        label = add<ui::Label>(client, label_name, {120, top, 855, 255}, 9 + tab_index);
-        label->setCaption(caption);
-        box = add<ui::TextBox>(client, box_name, {960, top, 2175, 285}, tab_index);
-        box->setText(text);
-        ui::set_label(*label, *box);
-    };
-    field(Label1, "Label1", u"Login :", Text1, "Text1", u"Text1", 120, 1);
-    // The password is shown in clear.
-    field(Label2, "Label2", u"Password :", Text2, "Text2", u"Text2", 600, 2);
-    field(Label3, "Label3", u"Adress :", Text3, "Text3", u"Text3", 1080, 3);
-    field(Label4, "Label4", u"Port :", Text4, "Text4", u"Text4", 1560, 4);
-    field(Label5, "Label5", u"Name :", Text5, "Text5", u"Text5", 2040, 5);
+const ui::ControlTable<AddFtpForm> AddFtpForm::controls = kControls;
 
-    Check1 = add<ui::CheckBox>(client, "Check1", {120, 2520, 855, 255}, 0);
-    Check1->setCaption(u"Private");
-    btn_rplc = add<ui::CommandButton>(client, "btn_rplc", {960, 2520, 735, 255}, 6);
-    btn_rplc->setCaption(u"Replace");
-    Command1 = add<ui::CommandButton>(client, "Command1", {1800, 2520, 495, 255}, 8);
-    Command1->setCaption(u"Add");
-    btn_cancel = add<ui::CommandButton>(client, "btn_cancel", {2400, 2520, 735, 255}, 7);
-    btn_cancel->setCaption(u"Cancel");
+void AddFtpForm::create_controls(QWidget& client) {
+    build(client, controls);
 }
 
 void AddFtpForm::Form_Load() {

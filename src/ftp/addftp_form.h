@@ -4,6 +4,7 @@
 
 #include "ui/check_box.h"
 #include "ui/command_button.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/text_box.h"
@@ -11,6 +12,9 @@
 class AddFtpForm final : public ui::Form {
 public:
     AddFtpForm();
+
+    // The editor's controls, one row each, as loading creates them into the members below.
+    static const ui::ControlTable<AddFtpForm> controls;
 
     ui::Label* Label1 = nullptr;
     ui::TextBox* Text1 = nullptr;

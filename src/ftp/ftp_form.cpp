@@ -8,7 +8,6 @@
 #include "ftp/addftp_form.h"
 #include "ftp/rename_form.h"
 #include "shell/placement.h"
-#include "ui/label.h"
 #include "vb/runtime_error.h"
 
 namespace {
@@ -17,61 +16,53 @@ constexpr char16_t kParentEntry[] = u" \\..";
 constexpr std::size_t kLongestShownPath = 35;
 constexpr std::size_t kShownTail = 32;
 
+using W = FtpForm;
+using ui::kWindow;
+using enum ui::ComboBox::Style;
+using enum ui::TextBox::ScrollBars;
+
+// No label stands beside the lists and boxes of this window: their frames name them, the local
+// ones by the folder that the frame's caption shows.
+// clang-format off
+constexpr ui::ControlRow<W> kControls[] = {
+//   name          control         container caption / text      Left, Top, Width, Height tab
+    {"Frame1",     &W::Frame1,     kWindow,  u"Local Files",      120,  120, 3375, 6735, 11},
+    {"lst_FILE",   &W::lst_FILE,   "Frame1", u"",                 120,  240, 3135, 5910,  2,
+        {.named_by = "Frame1", .columns = true}},
+    {"drive",      &W::drive,      "Frame1", u"",                 120, 6240, 3135,  315, 10},
+    {"Frame2",     &W::Frame2,     kWindow,  u"FTP Files",       3600,  120, 3735, 6735, 12},
+    {"lst_FTP",    &W::lst_FTP,    "Frame2", u"",                 120,  240, 3495, 4350,  1,
+        {.named_by = "Frame2", .columns = true}},
+    {"File",       &W::File,       "Frame2", u"File / Fold",      120, 4800, 3495,  615, 13},
+    {"Command1",   &W::Command1,   "File",   u"Delete",           120,  240,  615,  255,  5},
+    {"Command2",   &W::Command2,   "File",   u"Rename",           840,  240,  735,  255,  6},
+    {"Command3",   &W::Command3,   "File",   u"Cut",             1680,  240,  375,  255,  7},
+    {"Command4",   &W::Command4,   "File",   u"Copy",            2160,  240,  495,  255,  8},
+    {"Command5",   &W::Command5,   "File",   u"Paste",           2760,  240,  615,  255,  9},
+    // Before the three controls that lie within it, so that it is drawn behind them.
+    {"Frame4",     &W::Frame4,     "Frame2", u"FTP",              120, 5520, 3495, 1095, 14},
+    {"cmb_selFTP", &W::cmb_selFTP, "Frame2", u"",                 240, 5760, 3255,  315,  4,
+        {.named_by = "Frame4", .style = kDropDownList}},
+    {"btn_cfgFTP", &W::btn_cfgFTP, "Frame2", u"Add / Configure",  240, 6240, 1815,  255,  3},
+    {"btn_delFTP", &W::btn_delFTP, "Frame2", u"Delete",          2160, 6240, 1335,  255,  0},
+    {"Frame3",     &W::Frame3,     kWindow,  u"State",            120, 6960, 7215, 1215, 15},
+    {"txt_state",  &W::txt_state,  "Frame3", u"Text1\r\n",        120,  240, 6975,  855, 16,
+        {.named_by = "Frame3", .multi_line = true, .scroll_bars = kVertical, .enabled = false}},
+};
+// clang-format on
+
 }  // namespace
 
 FtpForm::FtpForm() : ui::Form(u"FTP", 7455, 8295) {}
 
+const ui::ControlTable<FtpForm> FtpForm::controls = kControls;
+
 void FtpForm::create_controls(QWidget& client) {
-    Frame1 = add<ui::Frame>(client, "Frame1", {120, 120, 3375, 6735}, 11);
-    Frame1->setCaption(u"Local Files");
-    lst_FILE = add<ui::ListBox>(*Frame1, "lst_FILE", {120, 240, 3135, 5910}, 2);
-    lst_FILE->setColumns(true);
+    build(client, controls);
     lst_FILE->onDblClick([this] { lst_FILE_DblClick(); });
-    // No label stands beside the lists and boxes of this window: their frames name them,
-    // the local ones by the folder that the frame's caption shows.
-    ui::set_label(*Frame1, *lst_FILE);
-    drive = add<ui::DriveListBox>(*Frame1, "drive", {120, 6240, 3135, 315}, 10);
     drive->onChange([this] { drive_Change(); });
-
-    Frame2 = add<ui::Frame>(client, "Frame2", {3600, 120, 3735, 6735}, 12);
-    Frame2->setCaption(u"FTP Files");
-    lst_FTP = add<ui::ListBox>(*Frame2, "lst_FTP", {120, 240, 3495, 4350}, 1);
-    lst_FTP->setColumns(true);
-    ui::set_label(*Frame2, *lst_FTP);
-
-    File = add<ui::Frame>(*Frame2, "File", {120, 4800, 3495, 615}, 13);
-    File->setCaption(u"File / Fold");
-    Command1 = add<ui::CommandButton>(*File, "Command1", {120, 240, 615, 255}, 5);
-    Command1->setCaption(u"Delete");
-    Command2 = add<ui::CommandButton>(*File, "Command2", {840, 240, 735, 255}, 6);
-    Command2->setCaption(u"Rename");
     Command2->onClick([this] { Command2_Click(); });
-    Command3 = add<ui::CommandButton>(*File, "Command3", {1680, 240, 375, 255}, 7);
-    Command3->setCaption(u"Cut");
-    Command4 = add<ui::CommandButton>(*File, "Command4", {2160, 240, 495, 255}, 8);
-    Command4->setCaption(u"Copy");
-    Command5 = add<ui::CommandButton>(*File, "Command5", {2760, 240, 615, 255}, 9);
-    Command5->setCaption(u"Paste");
-
-    // Created before the three controls that lie within it, so that it is drawn behind them.
-    Frame4 = add<ui::Frame>(*Frame2, "Frame4", {120, 5520, 3495, 1095}, 14);
-    Frame4->setCaption(u"FTP");
-    cmb_selFTP = add<ui::ComboBox>(*Frame2, "cmb_selFTP", {240, 5760, 3255, 315}, 4);
-    cmb_selFTP->setStyle(ui::ComboBox::Style::kDropDownList);
-    ui::set_label(*Frame4, *cmb_selFTP);
-    btn_cfgFTP = add<ui::CommandButton>(*Frame2, "btn_cfgFTP", {240, 6240, 1815, 255}, 3);
-    btn_cfgFTP->setCaption(u"Add / Configure");
     btn_cfgFTP->onClick([this] { btn_cfgFTP_Click(); });
-    btn_delFTP = add<ui::CommandButton>(*Frame2, "btn_delFTP", {2160, 6240, 1335, 255}, 0);
-    btn_delFTP->setCaption(u"Delete");
-
-    Frame3 = add<ui::Frame>(client, "Frame3", {120, 6960, 7215, 1215}, 15);
-    Frame3->setCaption(u"State");
-    txt_state = add<ui::TextBox>(*Frame3, "txt_state", {120, 240, 6975, 855}, 16);
-    txt_state->setMultiLine(true, ui::TextBox::ScrollBars::kVertical);
-    txt_state->setText(u"Text1\r\n");
-    txt_state->setEnabled(false);
-    ui::set_label(*Frame3, *txt_state);
 }
 
 void FtpForm::Form_Load() {

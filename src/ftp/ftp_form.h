@@ -8,6 +8,7 @@
 
 #include "ui/combo_box.h"
 #include "ui/command_button.h"
+#include "ui/control_table.h"
 #include "ui/drive_list_box.h"
 #include "ui/form.h"
 #include "ui/frame.h"
@@ -20,6 +21,9 @@
 class FtpForm final : public ui::Form {
 public:
     FtpForm();
+
+    // The window's controls, one row each, as loading creates them into the members below.
+    static const ui::ControlTable<FtpForm> controls;
 
     void drive_Change();
     void lst_FILE_DblClick();

@@ -2,16 +2,29 @@
 
 #include "shell/placement.h"
 
+namespace {
+
+using W = RenameForm;
+using ui::kWindow;
+
+// clang-format off
+constexpr ui::ControlRow<W> kControls[] = {
+//   name        control       container caption / text Left, Top, Width, Height tab
+    {"Label1",   &W::Label1,   kWindow,  u"New Name :",  120, 120,  975,  255,  2},
+    {"Text1",    &W::Text1,    kWindow,  u"Text1",      1080, 120, 1455,  285,  0,
+        {.named_by = "Label1"}},
+    {"Command1", &W::Command1, kWindow,  u"Ok",         2640, 120,  495,  255,  1},
+};
+// clang-format on
+
+}  // namespace
+
 RenameForm::RenameForm() : ui::Form(u"Rename", 3270, 495) {}
 
+const ui::ControlTable<RenameForm> RenameForm::controls = kControls;
+
 void RenameForm::create_controls(QWidget& client) {
-    Label1 = add<ui::Label>(client, "Label1", {120, 120, 975, 255}, 2);
-    Label1->setCaption(u"New Name :");
-    Text1 = add<ui::TextBox>(client, "Text1", {1080, 120, 1455, 285}, 0);
-    Text1->setText(u"Text1");
-    ui::set_label(*Label1, *Text1);
-    Command1 = add<ui::CommandButton>(client, "Command1", {2640, 120, 495, 255}, 1);
-    Command1->setCaption(u"Ok");
+    build(client, controls);
 }
 
 void RenameForm::Form_Load() {

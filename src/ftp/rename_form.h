@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/command_button.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/text_box.h"
@@ -9,6 +10,9 @@
 class RenameForm final : public ui::Form {
 public:
     RenameForm();
+
+    // The dialog's controls, one row each, as loading creates them into the members below.
+    static const ui::ControlTable<RenameForm> controls;
 
     ui::Label* Label1 = nullptr;
     ui::TextBox* Text1 = nullptr;

@@ -4,6 +4,25 @@
 #include "shell/placement.h"
 #include "ui/application.h"
 
+namespace {
+
+using W = BaseForm;
+using ui::kWindow;
+
+// The buttons overlap their left neighbours by 15 twips and fill the strip exactly; "Exit"
+// comes first in the Tab order, so that it holds the focus when the menu shows.
+// clang-format off
+constexpr ui::ControlRow<W> kControls[] = {
+//   name           control          container caption / text  Left, Top, Width, Height tab
+    {"btn_logger",  &W::btn_logger,  kWindow,  u"Login",          0,   0,  615,  255,  1},
+    {"btn_carnet",  &W::btn_carnet,  kWindow,  u"Adress Book",  600,   0, 1095,  255,  2},
+    {"btn_ftp",     &W::btn_ftp,     kWindow,  u"FTP",         1680,   0,  495,  255,  3},
+    {"btn_quitter", &W::btn_quitter, kWindow,  u"Exit",        2160,   0,  615,  255,  0},
+};
+// clang-format on
+
+}  // namespace
+
 BaseForm::BaseForm() : ui::Form(u"Base", 2775, 255) {
     set_start_position(4980, 990);
 }
@@ -14,22 +33,13 @@ void BaseForm::set_windows(ui::Form* login, ui::Form* address_book, ui::Form* ft
     ftp_ = ftp;
 }
 
+const ui::ControlTable<BaseForm> BaseForm::controls = kControls;
+
 void BaseForm::create_controls(QWidget& client) {
-    // The buttons overlap their left neighbours by 15 twips and fill the strip exactly.
-    btn_logger = add<ui::CommandButton>(client, "btn_logger", {0, 0, 615, 255}, 1);
-    btn_logger->setCaption(u"Login");
+    build(client, controls);
     btn_logger->onClick([this] { btn_logger_Click(); });
-
-    btn_carnet = add<ui::CommandButton>(client, "btn_carnet", {600, 0, 1095, 255}, 2);
-    btn_carnet->setCaption(u"Adress Book");
     btn_carnet->onClick([this] { btn_carnet_Click(); });
-
-    btn_ftp = add<ui::CommandButton>(client, "btn_ftp", {1680, 0, 495, 255}, 3);
-    btn_ftp->setCaption(u"FTP");
     btn_ftp->onClick([this] { btn_ftp_Click(); });
-
-    btn_quitter = add<ui::CommandButton>(client, "btn_quitter", {2160, 0, 615, 255}, 0);
-    btn_quitter->setCaption(u"Exit");
     btn_quitter->onClick([this] { btn_quitter_Click(); });
 }
 

@@ -3,11 +3,15 @@
 #pragma once
 
 #include "ui/command_button.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 
 class BaseForm final : public ui::Form {
 public:
     BaseForm();
+
+    // The menu's controls, one row each, as loading creates them into the members below.
+    static const ui::ControlTable<BaseForm> controls;
 
     // The windows that the open buttons load. A button whose window is not given only
     // closes what stands above the menu.

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "focused_control.h"
 #include "fs/drives.h"
 #include "ftp/ftp_form.h"
 #include "stand_in_forms.h"

@@ -197,32 +197,6 @@ TEST_F(FtpWindow, TheFtpPanelStaysEmptyWhateverTheDataStoreHolds) {
     nb_sites = 0;
 }
 
-TEST_F(FtpWindow, HoldsEveryControlWithItsCaptionAndFocusOrder) {
-    ftp().Load();
-    auto& w = ftp();
-    EXPECT_EQ(w.Caption(), u"FTP");
-    EXPECT_EQ(w.Frame2->Caption(), u"FTP Files");
-    EXPECT_EQ(w.File->Caption(), u"File / Fold");
-    EXPECT_EQ(w.Frame4->Caption(), u"FTP");
-    EXPECT_EQ(w.Frame3->Caption(), u"State");
-    const std::vector<std::pair<ui::CommandButton*, const char16_t*>> buttons{
-        {w.Command1, u"Delete"},  {w.Command2, u"Rename"}, {w.Command3, u"Cut"},
-        {w.Command4, u"Copy"},    {w.Command5, u"Paste"},  {w.btn_cfgFTP, u"Add / Configure"},
-        {w.btn_delFTP, u"Delete"}};
-    for (const auto& [button, text] : buttons) {
-        EXPECT_EQ(button->Caption(), text);
-    }
-
-    EXPECT_EQ(w.window()->focusWidget(), w.btn_delFTP);
-    const std::vector<QString> order{"lst_FTP",  "lst_FILE", "btn_cfgFTP", "cmb_selFTP",
-                                     "Command1", "Command2", "Command3",   "Command4",
-                                     "Command5", "drive",    "btn_delFTP"};
-    for (const auto& expected : order) {
-        QTest::keyClick(w.window()->focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(w.window()->focusWidget()->objectName(), expected);
-    }
-}
-
 TEST_F(FtpWindow, AFolderOf32767EntriesEndsInOverflow) {
     make_folder(c() / "big");
     for (int k = 0; k < 32766; ++k) {

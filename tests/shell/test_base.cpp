@@ -50,17 +50,9 @@ protected:
 
 using Captions = std::vector<vb::String>;
 
-TEST_F(MainMenu, IsTheStripOfFourButtonsWithExitFocused) {
+TEST_F(MainMenu, TheFourButtonsFillTheStrip) {
     auto& menu = base();
-    EXPECT_EQ(menu.Caption(), u"Base");
-    EXPECT_EQ(ui::Forms::Count(), 1);
-    EXPECT_EQ(menu.btn_logger->Caption(), u"Login");
-    EXPECT_EQ(menu.btn_carnet->Caption(), u"Adress Book");
-    EXPECT_EQ(menu.btn_ftp->Caption(), u"FTP");
-    EXPECT_EQ(menu.btn_quitter->Caption(), u"Exit");
-    EXPECT_EQ(menu.window()->focusWidget(), menu.btn_quitter);
-    const int right = menu.btn_quitter->geometry().right() + 1;
-    EXPECT_EQ(right, menu.window()->width());  // the buttons fill the strip
+    EXPECT_EQ(menu.btn_quitter->geometry().right() + 1, menu.window()->width());
 }
 
 TEST_F(MainMenu, LoadingPutsThePublicEntryFirstAndReadsItsRights) {

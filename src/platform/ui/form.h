@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "ui/twips.h"
@@ -15,6 +16,9 @@
 class QEventLoop;
 
 namespace ui {
+
+template <typename W>
+struct ControlRow;
 
 class Form {
 public:
@@ -78,6 +82,10 @@ protected:
         place(*control, name, rect, tab_index);
         return control;
     }
+    // Creates the control of each row into its member of the window `W` that this form is,
+    // inside `client` or the row's frame (defined in ui/control_table.h).
+    template <typename W>
+    void build(QWidget& client, std::span<const ControlRow<W>> rows);
 
 private:
     class Window;
