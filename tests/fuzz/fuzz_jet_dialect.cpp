@@ -49,14 +49,25 @@ String literal(std::u16string_view text) {
     return pattern;
 }
 
-// A slow matcher read straight from the rules of the dialect: every position of the
-// pattern the text can have reached, character after character.
-std::optional<bool> slow_like(std::u16string_view text, std::u16string_view pattern) {
-    struct Piece {
-        bool any_run = false;
-        bool negated = false;
-        std::vector<std::pair<char16_t, char16_t>> ranges;  // none: any one character
-    };
+// The oracle's reading of a pattern: one piece a position, none where it is malformed.
+struct Piece {
+    bool any_run = false;
+    bool negated = false;
+    std::vector<std::pair<char16_t, char16_t>> ranges;  // none: any one character
+
+    bool accepts(char16_t c) const {
+        if (ranges.empty()) {
+            return true;
+        }
+        bool in = false;
+        for (const auto& [low, high] : ranges) {
+            in = in || (low <= c && c <= high);
+        }
+        return in != negated;
+    }
+};
+
+std::optional<std::vector<Piece>> pieces_of(std::u16string_view pattern) {
     std::vector<Piece> pieces;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         Piece piece;
@@ -82,32 +93,33 @@ std::optional<bool> slow_like(std::u16string_view text, std::u16string_view patt
         }
         pieces.push_back(std::move(piece));
     }
-    auto accepts = [](const Piece& piece, char16_t c) {
-        if (piece.ranges.empty()) {
-            return true;
-        }
-        bool in = false;
-        for (const auto& [low, high] : piece.ranges) {
-            in = in || (low <= c && c <= high);
-        }
-        return in != piece.negated;
-    };
+    return pieces;
+}
+
+// A slow matcher read straight from the rules of the dialect: every position of the
+// pattern the text can have reached, character after character.
+std::optional<bool> slow_like(std::u16string_view text, std::u16string_view pattern) {
+    const auto pieces = pieces_of(pattern);
+    if (!pieces) {
+        return std::nullopt;
+    }
+    const std::size_t n = pieces->size();
     auto close_over_runs = [&](std::vector<bool>& reached) {
-        for (std::size_t p = 0; p < pieces.size(); ++p) {
-            if (reached[p] && pieces[p].any_run) {
+        for (std::size_t p = 0; p < n; ++p) {
+            if (reached[p] && (*pieces)[p].any_run) {
                 reached[p + 1] = true;
             }
         }
     };
-    std::vector<bool> reached(pieces.size() + 1);
+    std::vector<bool> reached(n + 1);
     reached[0] = true;
     close_over_runs(reached);
     for (char16_t c : text) {
-        std::vector<bool> next(pieces.size() + 1);
-        for (std::size_t p = 0; p < pieces.size(); ++p) {
-            if (reached[p] && pieces[p].any_run) {
+        std::vector<bool> next(n + 1);
+        for (std::size_t p = 0; p < n; ++p) {
+            if (reached[p] && (*pieces)[p].any_run) {
                 next[p] = true;
-            } else if (reached[p] && accepts(pieces[p], c)) {
+            } else if (reached[p] && (*pieces)[p].accepts(c)) {
                 next[p + 1] = true;
             }
         }
