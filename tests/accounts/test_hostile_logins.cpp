@@ -1,38 +1,7 @@
+#include "hostile_values.h"
 #include "login_fixture.h"
 
 namespace {
-
-using namespace std::string_view_literals;
-
-// Statement and LIKE syntax, control characters, a NUL, right-to-left and combining
-// characters, a pair of UTF-16 units, a bidirectional override, a lone half of a pair.
-const std::u16string_view kHostileValues[] = {u"'"sv,
-                                              u"''"sv,
-                                              u"'; DELETE FROM compte; --"sv,
-                                              u"x' OR '1'='1"sv,
-                                              u"%"sv,
-                                              u"_"sv,
-                                              u"["sv,
-                                              u"]"sv,
-                                              u"[!a]"sv,
-                                              u"[a-z]"sv,
-                                              u"a%"sv,
-                                              u"*"sv,
-                                              u"?"sv,
-                                              u"#"sv,
-                                              u"\\"sv,
-                                              u"ann%"sv,
-                                              u"an_"sv,
-                                              u"a\0b"sv,
-                                              u"a\tb"sv,
-                                              u"a\nb"sv,
-                                              u"a\r\n"sv,
-                                              u"\u05E9\u05DC\u05D5\u05DD"sv,
-                                              u"e\u0301"sv,
-                                              u"\U0001F600"sv,
-                                              u"\u202Eann"sv,
-                                              u"a\xD800"
-                                              u"b"sv};
 
 // A login or password as the tables store it: filled with blanks to `width` UTF-16 units.
 std::string stored(const vb::String& value, std::size_t width = 50) {
@@ -61,7 +30,7 @@ protected:
 };
 
 TEST_F(HostileLogins, EachValueIsAnAccountOfItsOwnFromCreationToDeletion) {
-    for (const std::u16string_view hostile : kHostileValues) {
+    for (const std::u16string_view hostile : test_support::kHostileValues) {
         const vb::String value(hostile);
         const vb::String kept = vb::well_formed(value);  // what the login box reads
         const std::string text = vb::to_utf8(kept);

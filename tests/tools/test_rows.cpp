@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "data/module1.h"
+#include "hostile_values.h"
 #include "scratch_database.h"
 #include "tool_run.h"
 #include "vb/fixed_text.h"
@@ -80,6 +81,34 @@ TEST_F(Rows, EntriesSitesAndContactsReachTheLoggedOnAccount) {
     EXPECT_EQ(Module1::contacts[0].cp, vb::FixedText<6>(u"75011"));
     EXPECT_EQ(run({"site", "list"}).out,
               "ann\tFiles\tf.example\t-32768\ta'n\n' Public'\tMirror\tm.example\t21\t\n");
+}
+
+// Each login reaches the database as typed and filled, and its entry is found for it alone.
+TEST_F(Rows, HostileLoginsAreStoredAsTypedAndReachOnlyTheirOwnRows) {
+    accounts({"ann"});
+    std::vector<Compte> owners{{u" Public", u" "}};
+    for (const std::u16string_view hostile : test_support::kHostileValues) {
+        const std::string typed = vb::to_utf8(hostile);
+        if (hostile.find(u'\0') != hostile.npos || vb::from_utf8(typed) != hostile) {
+            continue;  // a command line carries neither a NUL nor half a pair
+        }
+        SCOPED_TRACE(typed);
+        ASSERT_EQ(run({"account", "add", QString::fromStdString(typed), "pw"}).status, 0);
+        ASSERT_EQ(run({"grant", QString::fromStdString(typed), "ann"}).status, 0);
+        owners.push_back({hostile, u"pw"});
+    }
+    Module1::charger_comptes();
+    ASSERT_EQ(Module1::nb_comptes, static_cast<int>(owners.size()));
+    for (std::size_t i = 1; i < owners.size(); ++i) {
+        EXPECT_EQ(Module1::comptes[static_cast<int>(i)].loggin, owners[i].loggin);
+    }
+    Module1::connectes.redim_preserve(static_cast<int>(owners.size()));
+    for (std::size_t i = 0; i < owners.size(); ++i) {
+        Module1::connectes[static_cast<int>(i)] = owners[i];
+    }
+    Module1::nb_connectes = static_cast<int>(owners.size());
+    Module1::charger_acces();
+    EXPECT_EQ(Module1::nb_acces, static_cast<int>(owners.size()) - 1);
 }
 
 TEST_F(Rows, RemovingAnAccountTakesItsRowsAndTheEntriesNamingIt) {
