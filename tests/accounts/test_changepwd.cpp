@@ -97,6 +97,8 @@ TEST_F(ChangePassword, WithNothingSelectedTheLastChoiceOrTheFirstItemIsUsed) {
     change(u"", u"", u"");
     logguer().List->clearSelection();
     EXPECT_EQ(change(u"", u"", u""), filled("carol"));
+    select({u" Public", u"carol"});  // of several chosen, the last
+    EXPECT_EQ(change(u"", u"", u""), filled("carol"));
 }
 
 TEST_F(ChangePassword, AChoiceBeyondTheListReadsTheEmptyText) {

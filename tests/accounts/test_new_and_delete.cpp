@@ -28,7 +28,8 @@ TEST_F(NewUser, EachMessageComesInTheOrderOfItsCheck) {
         {l50, p25, p25, "New User Added", true},
         {u"Ann", u"pw", u"pw", "New User Added", true},
         {u" ann", u"pw", u"pw", "New User Added", true},
-        {u"   ", u"pw", u"pw", "New User Added", true},  // blanks are not empty
+        {u"   ", u"pw", u"pw", "New User Added", true},       // blanks are not empty
+        {u"dora", u"pw", u"px", "Wrong Confirmation", true},  // the last success counts no more
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(vb::to_utf8(c.login) + "/" + vb::to_utf8(c.password));

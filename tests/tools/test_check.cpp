@@ -49,6 +49,13 @@ TEST(Check, FindsWhatWouldStopTheProgramOrHideARow) {
         {row("ftp", quoted(filled("ghost")) + ",'l','a','m',21,'n'"), 1,
          "ftp, row 1, column loggin: no account ghost owns this row"},
         {row("ftp", quoted(filled(" Public")) + ",'l','a','m',21,'n'"), 0, "no problem found"},
+        {row("ftp", ann + ",'l','a','m',32767,'n'") +
+             row("contact", ann + ",-32768,'n','p','a','c','v'") +
+             row("acceder", ann + "," + ann + ",-1,'True'"),
+         0, "no problem found"},
+        {row("ftp", ann + ",'l','a','m',32768,'n'"), 1, "port: 32768 is outside"},
+        {row("compte", quoted(filled("bob", 49)) + ",'pw'"), 1,
+         "is not filled to 50 characters (it holds 49)"},
         {"INSERT INTO compte " + many + "32767) SELECT printf('%-50d', i), 'p' FROM n;", 1,
          "compte: 32768 rows"},
         {"INSERT INTO acceder " + many + "200) SELECT " + ann + "," + ann + ",0,0 FROM n;" +
