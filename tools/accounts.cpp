@@ -12,13 +12,6 @@ namespace tool {
 
 namespace {
 
-// The number of rows a query yields.
-long count(ToolDatabase& db, const vb::String& statement) {
-    long rows = 0;
-    db.read(statement, [&](const ado::Recordset&) { ++rows; });
-    return rows;
-}
-
 vb::String entry_of(std::u16string_view owner, std::u16string_view login) {
     return owned_by(owner) + u" AND psd='" + statements::quoted(login) + u"'";
 }
@@ -77,7 +70,7 @@ int grant(const std::string& database, const std::string& owner, const std::stri
     db.change([&] {
         require_account(db, filled_owner, "the owner", true);
         require_account(db, filled, "the login");
-        if (count(db, u"SELECT psd FROM acceder" + entry_of(filled_owner, filled) + u";") > 0) {
+        if (db.count(u"SELECT psd FROM acceder" + entry_of(filled_owner, filled) + u";") > 0) {
             db.write(u"UPDATE acceder SET ftpa=" + ftpa + u", contacta=" + contacta +
                      entry_of(filled_owner, filled) + u";");
         } else {
@@ -96,7 +89,7 @@ int revoke(const std::string& database, const std::string& owner, const std::str
     const vb::String filled = filled_login(login, "the login");
     ToolDatabase db(database);
     db.change([&] {
-        if (count(db, u"SELECT psd FROM acceder" + entry_of(filled_owner, filled) + u";") == 0) {
+        if (db.count(u"SELECT psd FROM acceder" + entry_of(filled_owner, filled) + u";") == 0) {
             throw Stop(kRefused,
                        shown_login(filled_owner) + " has no entry for " + shown_login(filled));
         }

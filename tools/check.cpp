@@ -3,9 +3,9 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <set>
 
 #include "check_rows.h"

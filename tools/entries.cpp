@@ -54,15 +54,13 @@ void list_rows(const std::string& database, std::u16string_view table,
 // Removes the owner's rows that `which` selects; none is a refusal.
 void remove_owned(const std::string& database, const char16_t* table, std::u16string_view owner,
                   const vb::String& which, const std::string& what) {
+    const vb::String rows = vb::String(table) + owned_by(owner) + which + u";";
     ToolDatabase db(database);
     db.change([&] {
-        long rows = 0;
-        db.read(u"SELECT loggin FROM " + vb::String(table) + owned_by(owner) + which + u";",
-                [&](const ado::Recordset&) { ++rows; });
-        if (rows == 0) {
+        if (db.count(u"SELECT loggin FROM " + rows) == 0) {
             throw Stop(kRefused, shown_login(owner) + " has no " + what);
         }
-        db.write(u"DELETE * FROM " + vb::String(table) + owned_by(owner) + which + u";");
+        db.write(u"DELETE * FROM " + rows);
     });
     std::printf("removed %s of %s\n", what.c_str(), shown_login(owner).c_str());
 }
@@ -113,11 +111,8 @@ int contact_add(const std::string& database, const std::string& owner,
     ToolDatabase db(database);
     db.change([&] {
         require_account(db, filled, "the owner", true);
-        bool taken = false;
-        db.read(u"SELECT num FROM contact" + owned_by(filled) + u" AND num=" + number(contact.num) +
-                    u";",
-                [&](const ado::Recordset&) { taken = true; });
-        if (taken) {
+        if (db.count(u"SELECT num FROM contact" + owned_by(filled) + u" AND num=" +
+                     number(contact.num) + u";") > 0) {
             throw Stop(kRefused, shown_login(filled) + " already has a contact number " +
                                      std::to_string(contact.num));
         }

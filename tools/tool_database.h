@@ -32,6 +32,13 @@ public:
         guarded([&] { data::read_rows(statement, connection_, std::forward<OnRow>(on_row)); });
     }
 
+    // The number of rows the statement yields.
+    long count(const vb::String& statement) {
+        long rows = 0;
+        read(statement, [&](const ado::Recordset&) { ++rows; });
+        return rows;
+    }
+
     void write(const vb::String& statement);
 
     // Runs `changes` in one transaction; anything that stops them leaves the file as it was.
