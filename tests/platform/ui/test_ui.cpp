@@ -1,0 +1,142 @@
+// The window layer on its own: twips, the list box's sorted order and indices, the loaded
+// forms, and how a run-time error or End ends the process.
+#include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
+
+#include "run_time_error.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/list_box.h"
+#include "ui/twips.h"
+#include "vb/integer.h"
+
+namespace {
+
+using test_support::error_number_of;
+using Items = std::vector<vb::String>;
+
+TEST(Twips, FifteenToAPixelAtNinetySixDpiRoundedToTheNearest) {
+    for (const auto& [twips, pixels] :
+         {std::pair{2775, 185}, {7, 0}, {8, 1}, {-52, -3}, {-53, -4}}) {
+        EXPECT_EQ(ui::to_pixels_x(twips), pixels) << twips;
+        EXPECT_EQ(ui::to_pixels_y(twips), pixels) << twips;
+    }
+    EXPECT_EQ(ui::to_twips_x(800), 12000);
+    EXPECT_EQ(ui::to_twips_y(-3), -45);
+}
+
+Items items_of(const ui::ListBox& list) {
+    Items items;
+    for (int i = 0; i < list.ListCount(); ++i) {
+        items.push_back(list.List(i));
+    }
+    return items;
+}
+
+// Folded to lower case by code unit, so "[" and "_" come before the letters and a pair of
+// units after every other character; an equal item goes after those already there.
+TEST(ListBox, SortedItemsFoldCaseAndComeAlikeOneByOneInABatchOrReplaced) {
+    Items items{u"bob", u"Alice",         u" Public", u"alice",      u"Bob",    u"  x", u"_z",
+                u"[a",  u"\u00e9t\u00e9", u"",        u"\U0001F600", u"\uFF21", u"b ",  u"B"};
+    for (int i = 0; i < 300; ++i) {
+        items.push_back(vb::String{u'k', u"bBaA"[i % 4], char16_t(u'0' + i * 7 % 10)});
+    }
+    ui::ListBox one(nullptr), batch(nullptr), replaced(nullptr);
+    for (ui::ListBox* list : {&one, &batch, &replaced}) {
+        list->setSorted(true);
+    }
+    for (const auto& item : items) {
+        one.AddItem(item);
+    }
+    batch.AddItems(items);
+    replaced.AddItems({u"x", u"y"});
+    replaced.setListIndex(1);
+    replaced.ReplaceItems(std::vector<std::u16string_view>(items.begin(), items.end()));
+    const Items sorted = items_of(one);
+    EXPECT_EQ(Items(sorted.begin(), sorted.begin() + 11),
+              (Items{u"", u"  x", u" Public", u"[a", u"_z", u"Alice", u"alice", u"B", u"b ", u"Bob",
+                     u"bob"}));
+    EXPECT_EQ(Items(sorted.end() - 3, sorted.end()),
+              (Items{u"\u00e9t\u00e9", u"\uFF21", u"\U0001F600"}));
+    for (std::size_t i = 1; i < sorted.size(); ++i) {
+        ASSERT_FALSE(ui::sorts_before(sorted[i], sorted[i - 1])) << i;
+    }
+    EXPECT_EQ(items_of(batch), sorted);
+    EXPECT_EQ(items_of(replaced), sorted);
+    EXPECT_EQ(replaced.ListIndex(), -1);
+}
+
+TEST(ListBox, TheSelectionFollowsItsItemAndIndicesBeyondTheItemsAreErrors) {
+    ui::ListBox list(nullptr);
+    list.setSorted(true);
+    list.AddItems({u"c", u"a", u"b"});
+    EXPECT_EQ(list.List(3), u"");
+    EXPECT_EQ(list.List(-1), u"");
+    list.setListIndex(1);
+    list.setSelected(2, true);
+    EXPECT_EQ(list.ListIndex(), 2);
+    EXPECT_FALSE(list.Selected(1));
+    list.AddItem(u"0");  // goes first
+    EXPECT_EQ(list.ListIndex(), 3);
+    EXPECT_TRUE(list.Selected(3));
+    list.RemoveItem(3);
+    EXPECT_EQ(list.SelCount(), 0);
+    EXPECT_EQ(error_number_of([&] { list.RemoveItem(3); }), vb::kInvalidProcedureCall);
+    EXPECT_EQ(error_number_of([&] { (void)list.Selected(3); }), 381);
+    EXPECT_EQ(error_number_of([&] { list.setSelected(-1, true); }), 381);
+    EXPECT_EQ(error_number_of([&] { list.setListIndex(3); }), 380);
+    EXPECT_EQ(error_number_of([&] { list.setListIndex(-2); }), 380);
+}
+
+// An empty window that counts the loaded forms while its load handler runs.
+class CountingForm final : public ui::Form {
+public:
+    explicit CountingForm(const vb::String& caption) : ui::Form(caption, 3000, 1500) {}
+    int counted = 0;
+
+protected:
+    void create_controls(QWidget&) override {}
+    void Form_Load() override { counted += ui::Forms::Count(); }
+};
+
+class Forms : public ::testing::Test {
+protected:
+    ~Forms() override {
+        while (ui::Forms::Count() > 0) {
+            ui::Forms::Item(ui::Forms::Count() - 1).Unload();
+        }
+        ui::set_modal_hook({});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(Forms, AFormJoinsTheLoadedFormsOnceBeforeItsLoadHandlerRuns) {
+    CountingForm first(u"First"), second(u"Second");
+    first.Load();
+    second.Load();
+    first.Load();
+    EXPECT_EQ(first.counted, 1);
+    EXPECT_FALSE(first.Visible());  // hidden until code shows it
+    first.Unload();
+    ASSERT_EQ(ui::Forms::Count(), 1);
+    EXPECT_EQ(&ui::Forms::Item(0), &second);
+    EXPECT_EQ(error_number_of([] { (void)ui::Forms::Item(1); }), vb::kSubscriptOutOfRange);
+    first.Load();
+    EXPECT_EQ(&ui::Forms::Item(1), &first);
+}
+
+using FormsDeathTest = Forms;
+
+TEST_F(FormsDeathTest, AnErrorEndsWithTheReportOnStderrAndStatusOneAndEndWithZero) {
+    EXPECT_EXIT(ui::guarded([] { (void)(vb::Integer(32767) + 1); }), ::testing::ExitedWithCode(1),
+                "^Run-time error '6':\n\nOverflow\n$");
+    EXPECT_EXIT(ui::guarded([] { throw std::bad_alloc(); }), ::testing::ExitedWithCode(1),
+                "^Run-time error '7':\n\nOut of memory\n$");
+    EXPECT_EXIT(ui::guarded([] { throw std::logic_error("x"); }), ::testing::ExitedWithCode(1),
+                "^Run-time error '51':\n\nInternal error\n$");
+    EXPECT_EXIT(ui::End(), ::testing::ExitedWithCode(0), "^$");
+}
+
+}  // namespace
