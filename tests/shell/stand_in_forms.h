@@ -1,4 +1,4 @@
-// Small forms that stand in for the system's windows in the shell's tests: each records
+// Small forms that stand in for the system's windows in the windows' tests: each records
 // where code put it at every step, and shows itself the way the real window would.
 #pragma once
 
@@ -38,3 +38,10 @@ protected:
 private:
     std::function<void()> show_;
 };
+
+// Every loaded window unloaded, the top one first.
+inline void unload_all() {
+    for (int k = ui::Forms::Count() - 1; k >= 0; --k) {
+        ui::Forms::Item(k).Unload();
+    }
+}

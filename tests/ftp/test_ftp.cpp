@@ -1,0 +1,144 @@
+// The FTP window driven as a user would: its local browser over two drives mapped onto
+// folders of the test's own, and the FTP panel and dialogs that do nothing.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include "data/module1.h"
+#include "fs/drives.h"
+#include "ftp/addftp_form.h"
+#include "ftp/ftp_form.h"
+#include "ftp/rename_form.h"
+#include "stand_in_forms.h"
+#include "vb/runtime_error.h"
+
+namespace {
+
+using Lines = std::vector<vb::String>;
+const vb::String kUp = u"   \\..";
+
+class FtpWindow : public ::testing::Test {
+protected:
+    FtpWindow() {
+        fs::set_drive_table(std::vector<fs::Drive>{{u"c:", u"", c.path().toStdString(), false},
+                                                   {u"d:", u"USB", d.path().toStdString(), true}});
+        menu.Load();
+    }
+    ~FtpWindow() override {
+        unload_all();
+        fs::set_drive_table(std::nullopt);
+    }
+
+    // Made in a drive's folder, a name ending in "/" a folder.
+    static void make(const QTemporaryDir& drive, std::initializer_list<std::string> names) {
+        for (const std::string& name : names) {
+            const auto path = std::filesystem::path(drive.path().toStdString()) / name;
+            std::filesystem::create_directories(path.parent_path());
+            if (!name.ends_with('/')) {
+                std::ofstream(path) << "x";
+            }
+        }
+    }
+
+    static Lines lines() {
+        Lines shown;
+        for (int k = 0; k < ftp().lst_FILE->ListCount(); ++k) {
+            shown.push_back(ftp().lst_FILE->List(k));
+        }
+        return shown;
+    }
+
+    // A click on line `k`, then the second press as a double-click, as the window system
+    // sends them.
+    static void double_click(int k) {
+        auto* list = ftp().lst_FILE;
+        list->scrollTo(list->model()->index(k, 0));
+        const QPoint centre = list->visualRect(list->model()->index(k, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+    }
+
+    static vb::String caption() { return ftp().Frame1->Caption(); }
+
+    QTemporaryDir c;
+    QTemporaryDir d;
+    StandInForm menu{u"Base", 2775, 255, nullptr};
+};
+
+// One folder and one file a level, since the file system decides the order within each.
+TEST_F(FtpWindow, ListsFoldersThenFilesWalksDownAndBackUpAndCutsPathsBeyond35Characters) {
+    const vb::String n25(25, u'n');
+    make(c, {"alpha/b/inner.txt", "alpha/b/" + std::string(25, 'n') + "/", ".cache/", "readme.txt",
+             ".profile"});
+    make(d, {std::string(32, 'n') + "/", "notes.txt"});
+    Module1::sites.redim_preserve(1);  // never shown here
+    Module1::sites[0] = SiteFtp{u"anonymous", u"ftp.example.org", u"", 21, u"Example"};
+    Module1::nb_sites = 1;
+    ftp().Load();
+    Module1::nb_sites = 0;
+    EXPECT_EQ(ftp().lst_FTP->ListCount() + ftp().cmb_selFTP->ListCount(), 0);
+    EXPECT_EQ(caption(), u"Files->c:");
+    EXPECT_EQ(lines(), (Lines{kUp, u"  alpha", u"    readme.txt"}));
+    double_click(1);
+    EXPECT_EQ(lines(), (Lines{kUp, u"  b"}));
+    double_click(1);  // the last folder line
+    EXPECT_EQ(caption(), u"Files->c:\\alpha\\b");
+    EXPECT_EQ(lines(), (Lines{kUp, u"  " + n25, u"    inner.txt"}));
+    make(c, {"alpha/b/later.txt"});
+    double_click(2);  // a file line: not even read again
+    EXPECT_FALSE(Module1::confirme_ok);
+    EXPECT_EQ(lines(), (Lines{kUp, u"  " + n25, u"    inner.txt"}));
+    double_click(1);  // a path of 36 characters
+    EXPECT_EQ(caption(), u"Files->...lpha\\b\\" + n25);
+    double_click(0);
+    EXPECT_EQ(caption(), u"Files->c:\\alpha\\b");
+    double_click(0);
+    double_click(0);
+    make(c, {"new.txt"});
+    double_click(0);  // at the root: the root read again
+    EXPECT_TRUE(Module1::confirme_ok);
+    EXPECT_EQ(caption(), u"Files->c:");
+    EXPECT_EQ(lines().size(), 4u);
+
+    ftp().drive->setListIndex(1);
+    EXPECT_EQ(lines(), (Lines{kUp, u"  " + vb::String(32, u'n'), u"    notes.txt"}));
+    double_click(1);  // a path of 35 characters
+    EXPECT_EQ(caption(), u"Files->d:\\" + vb::String(32, u'n'));
+    ftp().lst_FILE->setListIndex(-1);  // a double-click that names no line does nothing
+    ftp().lst_FILE_DblClick();
+    EXPECT_EQ(ftp().chemin.size(), 35u);
+}
+
+TEST_F(FtpWindow, AFolderOf32767EntriesEndsInOverflow) {
+    make(c, {"big/"});
+    for (int k = 0; k < 32766; ++k) {
+        make(c, {"big/" + std::to_string(k)});
+    }
+    ftp().Load();
+    double_click(1);
+    EXPECT_EQ(ftp().lst_FILE->ListCount(), 32767);  // the parent line and 32766 files
+    make(c, {"big/one more"});
+    ftp().lire_dossier();
+    try {
+        ftp().afficher_dossier();
+        FAIL() << "no overflow";
+    } catch (const vb::RuntimeError& error) {
+        EXPECT_EQ(error.number(), vb::kOverflow);
+    }
+}
+
+TEST_F(FtpWindow, OpensTheFtpSiteEditorAndTheRenameDialogOnce) {
+    ftp().Load();
+    for (auto* button : {ftp().btn_cfgFTP, ftp().Command2, ftp().btn_cfgFTP, ftp().Command2}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    EXPECT_EQ(ui::Forms::Count(), 4);
+    EXPECT_TRUE(addftp().IsLoaded() && rename().IsLoaded());
+}
+
+}  // namespace
