@@ -1,15 +1,11 @@
-// The login window on a scratch database, over a stand-in main menu, with the public entry
-// logged on as at start-up; the user's clicks and typing, and a dialog driven while it is
-// shown modally.
+// The login window over the main menu on a scratch database, the public entry logged on as
+// at start; the user's clicks and typing, and the dialogs driven while they are shown.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
-#include <algorithm>
-#include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,136 +14,102 @@
 #include "accounts/logguer_form.h"
 #include "data/module1.h"
 #include "scratch_database.h"
+#include "shell/base.h"
 #include "stand_in_forms.h"
+#include "ui/screen.h"
 #include "vb/fixed_text.h"
+
+using test_support::filled;
 
 class LoginWindow : public ::testing::Test {
 protected:
     using Items = std::vector<std::string>;
 
     LoginWindow() {
-        using namespace Module1;
-        nb_comptes = nb_acces = nb_sites = nb_contacts = 0;
-        nb_connectes = 1;
-        connectes.redim_preserve(1);
-        connectes[0] = Compte{u" Public", u" "};
-        confirme_ok = false;
+        Module1::confirme_ok = false;
         changepwd().idx_cmpt = 0;
-        menu.Load();
-        menu.setLeft(4980);
-        menu.setTop(990);
-        menu.setVisible(true);
+        base().Load();  // logs the public entry on, as at start
         logguer().Load();
     }
-    ~LoginWindow() override {
-        ui::set_modal_hook({});
-        for (int k = ui::Forms::Count() - 1; k >= 0; --k) {
-            ui::Forms::Item(k).Unload();
-        }
-    }
+    ~LoginWindow() override { unload_all(); }
 
-    // Rows of compte, filled as the program stores them.
+    // Rows as the program stores them.
     void add_account(const std::string& login, const std::string& password) const {
-        db.exec("INSERT INTO compte VALUES ('" + test_support::filled(login) + "','" + password +
-                "');");
+        db.exec("INSERT INTO compte VALUES ('" + filled(login) + "','" + password + "');");
     }
     void add_access(const std::string& owner, const std::string& psd) const {
-        db.exec("INSERT INTO acceder VALUES ('" + test_support::filled(owner) + "','" +
-                test_support::filled(psd) + "',1,1);");
+        db.exec("INSERT INTO acceder VALUES ('" + filled(owner) + "','" + filled(psd) + "',1,1);");
     }
 
-    // Typed key by key where the test keyboard has the keys (printable ASCII); anything else
-    // goes in as a paste would put it.
-    static void type(ui::TextBox* box, const vb::String& text) {
-        box->setText(u"");
-        const bool typeable = std::all_of(text.begin(), text.end(), [](char16_t c) {
-            return c >= 0x20 && c < 0x7F;
-        });
-        if (typeable) {
-            QTest::keyClicks(box->editor(), QString::fromStdU16String(text));
-        } else {
-            box->setText(text);
-        }
+    // Whether compte holds `password`, as typed, for `login`.
+    bool stored(const std::string& login, const vb::String& password) const {
+        return db.dump().find(filled(login) + "'|'" + vb::to_utf8(password) + "'\n") !=
+               std::string::npos;
     }
+
     static void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     static void log_on(const vb::String& login, const vb::String& password) {
-        type(logguer().txt_psd, login);
-        type(logguer().txt_pwd, password);
+        logguer().txt_psd->setText(login);
+        logguer().txt_pwd->setText(password);
         press(logguer().btn_logguer);
     }
 
-    // While a dialog is shown modally, `drive` acts on it as the user would.
-    static void when_shown(std::function<void(ui::Form&)> drive) {
-        ui::set_modal_hook([drive = std::move(drive)](ui::Form& dialog) {
-            // Clearing the hook destroys this lambda: keep the action first.
-            const auto act = drive;
-            ui::set_modal_hook({});
-            act(dialog);
-        });
-    }
-
-    // "New User" with `confirmation` typed into the dialog, if it comes up; counts the
-    // confirmations asked for.
+    // "New User", and `confirmation` typed into the Confirm dialog if it comes up, which
+    // stands left of the login window.
     void create(const vb::String& login, const vb::String& password,
                 const vb::String& confirmation) {
-        when_shown([this, confirmation](ui::Form& dialog) {
+        ui::set_modal_hook([&](ui::Form& dialog) {
             ++confirmations;
-            EXPECT_EQ(&dialog, &Confirme());
-            EXPECT_EQ(Confirme().Text1->Text(), u"");
-            type(Confirme().Text1, confirmation);
+            EXPECT_EQ(dialog.Left(), ui::Screen::Width() - logguer().Width() - dialog.Width() - 10);
+            Confirme().Text1->setText(confirmation);
             press(Confirme().Command1);
         });
-        type(logguer().txt_psd, login);
-        type(logguer().txt_pwd, password);
+        logguer().txt_psd->setText(login);
+        logguer().txt_pwd->setText(password);
         press(logguer().btn_NU);
         ui::set_modal_hook({});
     }
-    void create(const vb::String& login, const vb::String& password) {
-        create(login, password, password);
-    }
 
-    // "Change Password" for what is selected, typing into the three boxes and pressing OK;
-    // returns what lbl_AA showed while the window was open.
-    static std::string change(const vb::String& old_password, const vb::String& new_password,
-                              const vb::String& confirmation) {
-        std::string chosen;
-        when_shown([&](ui::Form& dialog) {
-            EXPECT_EQ(&dialog, &changepwd());
+    // "Change Password" for what is selected, the three boxes typed and OK pressed; returns
+    // the entry chosen, as lbl_AA showed it while the window, left of both others, was open.
+    std::string change(const vb::String& old_password, const vb::String& new_password,
+                       const vb::String& confirmation) {
+        std::string chosen = "(no window)";
+        ui::set_modal_hook([&](ui::Form& dialog) {
+            EXPECT_EQ(dialog.Left(), ui::Screen::Width() - logguer().Width() - base().Width() -
+                                         dialog.Width() - 20);
             chosen = active_line();
-            type(changepwd().txt_old, old_password);
-            type(changepwd().txt_new, new_password);
-            type(changepwd().txt_conf, confirmation);
+            changepwd().txt_old->setText(old_password);
+            changepwd().txt_new->setText(new_password);
+            changepwd().txt_conf->setText(confirmation);
             press(changepwd().btn_ok);
         });
         press(logguer().btn_chgpwd);
-        EXPECT_FALSE(changepwd().IsLoaded());
+        ui::set_modal_hook({});
         return chosen;
     }
 
     // Selects the first item of each text with the mouse, Ctrl extending the selection.
-    static void select(std::initializer_list<vb::String> texts) {
+    static void select(const std::vector<vb::String>& texts) {
         auto* list = logguer().List;
-        bool first = true;
         for (const vb::String& text : texts) {
-            const vb::String wanted = vb::fit(text, 50);
             int row = 0;
-            while (row < list->ListCount() && list->List(row) != wanted) {
+            while (row < list->ListCount() && list->List(row) != vb::fit(text, 50)) {
                 ++row;
             }
             ASSERT_LT(row, list->ListCount()) << vb::to_utf8(text);
             const QModelIndex index = list->model()->index(row, 0);
             list->scrollTo(index);
             QTest::mouseClick(list->viewport(), Qt::LeftButton,
-                              first ? Qt::KeyboardModifiers{} : Qt::ControlModifier,
+                              &text == texts.data() ? Qt::NoModifier : Qt::ControlModifier,
                               list->visualRect(index).center());
-            first = false;
         }
     }
 
-    // The list's items, trailing blanks removed for reading.
-    static std::vector<std::string> items() {
-        std::vector<std::string> result;
+    // The list's items, each filled to 50 characters, read without their trailing blanks.
+    static Items items() {
+        Items result;
         for (int k = 0; k < logguer().List->ListCount(); ++k) {
             const vb::String item = logguer().List->List(k);
             EXPECT_EQ(item.size(), 50u) << vb::to_utf8(item);
@@ -161,9 +123,4 @@ protected:
 
     int confirmations = 0;
     test_support::ScratchDatabase db;
-    StandInForm menu{u"Base", 2775, 255, nullptr};
 };
-
-inline std::string filled(const std::string& login) {
-    return test_support::filled(login);
-}

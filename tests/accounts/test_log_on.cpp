@@ -1,159 +1,81 @@
+// Log on and log off: each refusal in the order of the checks, and what the list of
+// logged-on accounts and access entries holds afterwards.
 #include "login_fixture.h"
-#include "tool_run.h"
-
-#include <QLineEdit>
 
 namespace {
 
-class LogOn : public LoginWindow {
-protected:
-    LogOn() {
-        add_account("ann", "pw");
-        add_account("Ann", "other");
-        add_account("", "");  // a blank login with a blank password
-        add_account(std::string(50, 'x'), std::string(25, 'p'));
-    }
-};
-
-TEST_F(LogOn, TheWindowOpensReadyInItsMessageFontAndHidesThePassword) {
-    auto& w = logguer();
-    EXPECT_EQ(log_on_line(), "Ready !!!");
-    EXPECT_EQ(active_line(), "Ready !!!");
-    for (const auto* line : {w.lbl_LOA, w.lbl_AA}) {
-        EXPECT_EQ(line->font().family(), "Comic Sans MS");
-        EXPECT_TRUE(line->font().bold());
-        EXPECT_DOUBLE_EQ(line->font().pointSizeF(), 9.75);
-    }
-    type(w.txt_pwd, u"pw");
-    EXPECT_EQ(static_cast<QLineEdit*>(w.txt_pwd->editor())->displayText(), "**");
-}
-
-TEST_F(LogOn, ASuccessReportsTheFilledLoginListsTheAccountAndEmptiesTheBoxes) {
-    log_on(u"ann", u"pw");
-    EXPECT_EQ(log_on_line(), "Loggued As " + filled("ann"));
-    EXPECT_EQ(items(), (Items{" Public", "ann"}));
-    EXPECT_EQ(logguer().txt_psd->Text(), u"");
-    EXPECT_EQ(logguer().txt_pwd->Text(), u"");
-    EXPECT_EQ(Module1::nb_connectes, 2);
-}
-
-TEST_F(LogOn, EachRefusalHasItsMessageAndTheLoggedOnLoginIsCheckedFirst) {
-    log_on(u"ann", u"pw");
+// The list holds every logged-on account and the access entries of each, sorted, with
+// duplicates.
+TEST_F(LoginWindow, LogOnLooksAtTheLoggedOnLoginsFirstThenAtTheAccountsCutToTheirFields) {
+    add_account("ann", "pw");
+    add_account("Ann", "other");
+    add_account("bob", "b");
+    add_account("", "");  // a blank login with a blank password
+    add_account(std::string(50, 'x'), std::string(25, 'p'));
+    add_access(" Public", "zed");
+    add_access("ann", "bob");
+    add_access("ann", "Carol");
     const struct {
-        const char16_t* login;
-        const char16_t* password;
-        const char* message;
+        vb::String login, password;
+        std::string message;
     } cases[] = {
+        {u"bob", u"b", "Loggued As " + filled("bob")},
+        {u"ann", u"pw", "Loggued As " + filled("ann")},
         {u"ann", u"wrong", "Already Loggued !!"},
         {u"ann   ", u"pw", "Already Loggued !!"},  // trailing blanks: the same login
         {u" Public", u" ", "Already Loggued !!"},
         {u"Ann", u"pw", "Wrong Informations"},   // case: another login
         {u" ann", u"pw", "Wrong Informations"},  // leading blank: another login
-        {u"Ann", u"Other", "Wrong Informations"},
         {u"nobody", u"", "Wrong Informations"},
+        {vb::String(52, u'x'), vb::String(25, u'p') + u"qq", "Loggued As " + std::string(50, 'x')},
+        {u"", u"", "Loggued As " + std::string(50, ' ')},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(vb::to_utf8(c.login));
         log_on(c.login, c.password);
         EXPECT_EQ(log_on_line(), c.message);
-        EXPECT_EQ(logguer().txt_psd->Text(), u"");
+        EXPECT_EQ(logguer().txt_psd->Text() + logguer().txt_pwd->Text(), u"");
     }
-    EXPECT_EQ(items(), (Items{" Public", "ann"}));
+    EXPECT_EQ(items(),
+              (Items{"", " Public", "ann", "bob", "bob", "Carol", std::string(50, 'x'), "zed"}));
 }
 
-TEST_F(LogOn, ALoggedOnLoginIsRefusedWithoutReadingTheAccounts) {
-    log_on(u"ann", u"pw");
-    db.exec("DROP TABLE compte;");
-    log_on(u"ann", u"pw");
-    EXPECT_EQ(log_on_line(), "Already Loggued !!");
-}
-
-TEST_F(LogOn, LongTextsAreCutToTheirFieldsBeforeTheyAreCompared) {
-    log_on(vb::String(50, u'x') + u"yz", vb::String(25, u'p') + u"qq");
-    EXPECT_EQ(log_on_line(), "Loggued As " + std::string(50, 'x'));
-}
-
-TEST_F(LogOn, EmptyBoxesNameTheBlankAccount) {
-    log_on(u"", u"");
-    EXPECT_EQ(log_on_line(), "Loggued As " + std::string(50, ' '));
-}
-
-TEST_F(LogOn, TheListHoldsEveryLoggedOnAccountAndAccessEntrySortedWithDuplicates) {
-    add_account("bob", "b");
-    add_access(" Public", "zed");
-    add_access("ann", "bob");
-    add_access("ann", "Carol");
-    log_on(u"bob", u"b");
-    EXPECT_EQ(items(), (Items{" Public", "bob", "zed"}));
-    log_on(u"ann", u"pw");
-    // bob stands twice: logged on, and an access entry of ann.
-    EXPECT_EQ(items(), (Items{" Public", "ann", "bob", "bob", "Carol", "zed"}));
-}
-
-// Rows written by the database tool are found as the program's own.
-TEST_F(LogOn, AnEntryGrantedFromTheCommandLineIsListedAfterLogOn) {
-    const QString database = argument(db.path());
-    for (QStringList line : {QStringList{"account", "add", "zoé", "pw"},
-                             {"account", "add", "bob", "b"},
-                             {"grant", "zoé", "bob", "--ftp"}}) {
-        ASSERT_EQ(tool(QStringList{"-d", database} + line).status, 0);
-    }
-    log_on(u"zoé", u"pw");
-    EXPECT_EQ(items(), (Items{" Public", "bob", "zoé"}));
-}
-
-class LogOff : public LoginWindow {
-protected:
-    LogOff() {
-        add_account("ann", "pw");
-        add_account("bob", "b");
-        add_access(" Public", "ann");
-        add_access("ann", "carol");
-        log_on(u"ann", u"pw");
-    }
+struct LogOffCase {
+    std::vector<vb::String> selected;
+    std::vector<std::string> after, after_next_log_on;
 };
 
-TEST_F(LogOff, NothingSelectedChangesNothing) {
-    press(logguer().btn_unlog);
-    EXPECT_EQ(items(), (Items{" Public", "ann", "ann", "carol"}));
-    EXPECT_EQ(Module1::nb_connectes, 2);
-}
+class LogOff : public LoginWindow, public ::testing::WithParamInterface<LogOffCase> {};
 
-TEST_F(LogOff, ThePublicEntryGoesWithItsAccessEntriesUntilTheProgramRestarts) {
-    select({u" Public"});
-    press(logguer().btn_unlog);
-    EXPECT_EQ(items(), (Items{"ann", "carol"}));
-    log_on(u"bob", u"b");
-    EXPECT_EQ(items(), (Items{"ann", "bob", "carol"}));
-}
-
-TEST_F(LogOff, AnAccessEntryAloneGoesUntilTheNextReload) {
-    select({u"carol"});
-    press(logguer().btn_unlog);
-    EXPECT_EQ(items(), (Items{" Public", "ann", "ann"}));
-    EXPECT_EQ(Module1::nb_connectes, 2);
-    log_on(u"bob", u"b");
-    EXPECT_EQ(items(), (Items{" Public", "ann", "ann", "bob", "carol"}));
-}
-
-TEST_F(LogOff, AMixedSelectionAlsoTakesTheFirstAccessEntryNamingTheAccountLoggedOff) {
-    select({u"ann", u"carol"});
-    press(logguer().btn_unlog);
-    // ann is logged off, then the public entry's access entry "ann" goes as well.
-    EXPECT_EQ(items(), (Items{" Public"}));
-    EXPECT_EQ(Module1::nb_connectes, 1);
-    EXPECT_EQ(Module1::nb_acces, 0);
-    log_on(u"bob", u"b");
-    EXPECT_EQ(items(), (Items{" Public", "ann", "bob"}));
-}
-
-TEST_F(LogOff, TheLoggedOffAccountCanLogOnAgainAndNothingIsWritten) {
-    const std::string before = db.dump();
-    select({u"ann"});
-    press(logguer().btn_unlog);
-    EXPECT_EQ(db.dump(), before);
+// Logged-on accounts go; other selected items leave the access entries until the next reload,
+// and each takes the first entry of its text, even one the account logged off brought.
+TEST_P(LogOff, TakesTheSelectedAccountsThenTheSelectedAccessEntriesAndWritesNothing) {
+    for (const char* login : {"ann", "bob", "dave"}) {
+        add_account(login, "pw");
+    }
+    add_access(" Public", "ann");
+    add_access("ann", "carol");
     log_on(u"ann", u"pw");
-    EXPECT_EQ(log_on_line(), "Loggued As " + filled("ann"));
+    log_on(u"bob", u"pw");
+    const std::string rows = db.dump();
+    select(GetParam().selected);
+    press(logguer().btn_unlog);
+    EXPECT_EQ(items(), GetParam().after);
+    EXPECT_EQ(db.dump(), rows);
+    log_on(u"dave", u"pw");
+    EXPECT_EQ(items(), GetParam().after_next_log_on);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    LoginWindow, LogOff,
+    ::testing::Values(
+        LogOffCase{{},
+                   {" Public", "ann", "ann", "bob", "carol"},
+                   {" Public", "ann", "ann", "bob", "carol", "dave"}},
+        LogOffCase{{u" Public"}, {"ann", "bob", "carol"}, {"ann", "bob", "carol", "dave"}},
+        LogOffCase{{u"carol"},
+                   {" Public", "ann", "ann", "bob"},
+                   {" Public", "ann", "ann", "bob", "carol", "dave"}},
+        LogOffCase{{u"ann", u"carol"}, {" Public", "bob"}, {" Public", "ann", "bob", "dave"}}));
 
 }  // namespace

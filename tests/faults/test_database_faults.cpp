@@ -1,153 +1,242 @@
-// The database file broken, locked, protected or holding values the program cannot take:
-// each ends the program with the report, and what was only read stays byte for byte.
+// The database file missing, broken, locked, protected or holding values the program cannot
+// take, and folders that vanish or cannot be read under the FTP window's browser: each ends
+// the program with its report and leaves the database as it was. The program runs in a child
+// process, as an unprivileged user where the tests run as root, so that permissions bind it.
+#include <gmock/gmock.h>
+#include <grp.h>
 #include <sqlite3.h>
+#include <unistd.h>
+
+#include <QTest>
 
 #include <fstream>
-#include <random>
+#include <functional>
 
-#include "driven_program.h"
+#include "accounts/confirme_form.h"
+#include "accounts/logguer_form.h"
+#include "app/startup.h"
+#include "data/schema.h"
+#include "ftp/ftp_form.h"
 #include "scratch_database.h"
+#include "shell/base.h"
 
 namespace {
 
-using faults::bytes_of;
-using faults::expect_report;
-using faults::kGeneralFailure;
-using faults::kStatementRefused;
+using test_support::filled;
+namespace fs = std::filesystem;
 
-const std::vector<std::string> kLogOn{"login", "log", "ann", "pw"};
-const std::vector<std::string> kNewUser{"login", "new", "zed", "pw"};
-
-class DatabaseFaults : public ::testing::Test {
-protected:
-    DatabaseFaults() {
-        db.exec("INSERT INTO compte VALUES ('" + test_support::filled("ann") + "','pw');");
-        // The public entry's rights, sites and contacts are read as the program starts.
-        db.exec("INSERT INTO acceder VALUES ('" + test_support::filled(" Public") + "','" +
-                test_support::filled("ann") + "',1,1);");
-        db.exec("INSERT INTO ftp VALUES ('" + test_support::filled(" Public") +
-                "','u','host','m',21,'site');");
-        db.exec("INSERT INTO contact VALUES ('" + test_support::filled(" Public") +
-                "',1,'nom','prenom','adress','75000','ville');");
-        faults::give_away(db.folder());
+// A database with an account and rows of the public entry, which are read at start, beside
+// two folders for the browser.
+struct Scene {
+    Scene() {
+        db.exec("INSERT INTO compte VALUES ('" + filled("ann") + "','pw');");
+        db.exec("INSERT INTO acceder VALUES ('" + filled(" Public") + "','" + filled("ann") +
+                "',1,1);");
+        db.exec("INSERT INTO ftp VALUES ('" + filled(" Public") + "','u','host','m',21,'site');");
+        db.exec("INSERT INTO contact VALUES ('" + filled(" Public") + "',1,'n','p','a','1','v');");
+        fs::create_directories(db.folder() / "gone");
+        fs::create_directory(db.folder() / "closed");
+        fs::permissions(db.folder() / "closed", fs::perms::none);
     }
+    ~Scene() { sqlite3_close(holder); }
 
-    // Runs `steps`, expecting the report, and the file untouched since it only reads.
-    void expect_read_fault(const std::vector<std::string>& steps, const std::string& number,
-                           const std::string& description) const {
-        const std::string before = bytes_of(db.path());
-        expect_report(faults::run(db.path(), steps), number, description);
-        EXPECT_EQ(bytes_of(db.path()), before);
+    std::string bytes() const {
+        std::ifstream in(db.path(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-
-    void write_file(const std::string& content) const {
+    void write(const std::string& content) const {
         std::ofstream(db.path(), std::ios::binary | std::ios::trunc) << content;
     }
 
-    std::string unrecognized() const {
-        return "Unrecognized database format '" + db.path().string() + "'.";
-    }
-
     test_support::ScratchDatabase db;
+    sqlite3* holder = nullptr;  // another program's hold on the file
 };
 
-TEST_F(DatabaseFaults, TheProgramDrivenOnAHealthyDatabaseEndsWell) {
-    const auto outcome = faults::run(db.path(), {"login", "log", "ann", "pw", "new", "zed", "pw"});
-    faults::expect_success(outcome);
-    EXPECT_EQ(outcome.out,
-              "log: Loggued As " + test_support::filled("ann") + "\nnew: New User Added\n");
+void press(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
-TEST_F(DatabaseFaults, AFileThatIsNoDatabaseIsReportedAtStart) {
-    std::string random(4096, '\0');
-    std::mt19937 generator(7);
-    for (char& byte : random) {
-        byte = static_cast<char>(generator());
-    }
-    const std::string database = bytes_of(db.path());
-    ASSERT_GT(database.size(), 4096u);
-    for (const std::string& content : {random, std::string(), database.substr(0, 1500),
-                                       database.substr(0, database.size() - 4096)}) {
-        SCOPED_TRACE(content.size());
-        write_file(content);
-        expect_read_fault({}, kGeneralFailure, unrecognized());
-    }
+// "New User", confirmed; `meanwhile` runs while the Confirm dialog is up.
+void create(
+    const vb::String& login, const vb::String& password,
+    const std::function<void()>& meanwhile = [] {}) {
+    ui::set_modal_hook([&](ui::Form&) {
+        meanwhile();
+        Confirme().Text1->setText(password);
+        press(Confirme().Command1);
+    });
+    logguer().txt_psd->setText(login);
+    logguer().txt_pwd->setText(password);
+    press(logguer().btn_NU);
 }
 
-TEST_F(DatabaseFaults, AMissingTableOrColumnIsARefusedStatement) {
-    db.exec("ALTER TABLE compte DROP COLUMN pwd;");
-    expect_read_fault(kLogOn, kStatementRefused, "no such column: pwd");
-    db.exec("DROP TABLE contact;");
-    expect_read_fault({}, kStatementRefused, "no such table: contact");
-}
-
-TEST_F(DatabaseFaults, ANullInAnyColumnReadIsAnInvalidUseOfNull) {
-    const struct {
-        const char* table;
-        const char* column;
-    } columns[] = {
-        {"compte", "loggin"},    {"compte", "pwd"},     {"acceder", "psd"}, {"acceder", "ftpa"},
-        {"acceder", "contacta"}, {"ftp", "log"},        {"ftp", "adress"},  {"ftp", "mdp"},
-        {"ftp", "port"},         {"ftp", "nom"},        {"contact", "num"}, {"contact", "nom"},
-        {"contact", "prenom"},   {"contact", "adress"}, {"contact", "cp"},  {"contact", "ville"}};
-    for (const auto& [table, column] : columns) {
-        SCOPED_TRACE(std::string(table) + "." + column);
-        const std::string before = bytes_of(db.path());
-        db.exec(std::string("UPDATE ") + table + " SET " + column + " = NULL;");
-        expect_read_fault(kLogOn, "94", "Invalid use of Null");
-        write_file(before);
+// A double-click on each folder's line on the way down `path` from c:\.
+void enter(const fs::path& path) {
+    ui::ListBox& list = *ftp().lst_FILE;
+    for (const auto& part : path.relative_path()) {
+        int row = 0;
+        while (row < list.ListCount() && list.List(row) != u"  " + vb::from_utf8(part.string())) {
+            ++row;
+        }
+        const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
     }
 }
 
-TEST_F(DatabaseFaults, NumbersBeyondSixteenBitsOverflow) {
-    for (const char* change : {"UPDATE ftp SET port = 32768;", "UPDATE contact SET num = -32769;",
-                               "UPDATE ftp SET port = 1e10;"}) {
-        SCOPED_TRACE(change);
-        const std::string before = bytes_of(db.path());
-        db.exec(change);
-        expect_read_fault({}, "6", "Overflow");
-        write_file(before);
+// The program started in a child process as the unprivileged user and driven by `act` ends
+// with `report` as the last thing it says.
+void expect_report(Scene& scene, const std::function<void(Scene&)>& act,
+                   const std::string& report) {
+    std::error_code absent;
+    if (geteuid() == 0) {
+        for (const auto& entry : fs::recursive_directory_iterator(scene.db.folder(), absent)) {
+            ::lchown(entry.path().c_str(), 65534, 65534);
+        }
+        ::lchown(scene.db.folder().c_str(), 65534, 65534);
+    }
+    EXPECT_EXIT(
+        {
+            const bool root = geteuid() == 0;
+            if (chdir("/") != 0 ||  // on drive c:
+                (root &&
+                 (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))) {
+                std::_Exit(125);
+            }
+            app::open_main_menu();
+            act(scene);
+            // Not ended: what the window shows instead.
+            std::fputs(vb::to_utf8(logguer().lbl_LOA->Caption()).c_str(), stderr);
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(1),
+        ::testing::AllOf(::testing::EndsWith(report),
+                         ::testing::Not(::testing::HasSubstr("runtime error:"))));
+}
+
+std::string report(const std::string& number, const std::string& description) {
+    return "Run-time error '" + number + "':\n\n" + description + "\n";
+}
+
+struct Fault {
+    std::function<void(Scene&)> arrange;
+    std::function<void(Scene&)> act;
+    std::string report;  // "{}" stands for the database's folder
+};
+
+auto sql(std::string statement) {
+    return [statement](Scene& scene) { scene.db.exec(statement); };
+}
+void start(Scene&) {}
+void log_on_ann(Scene&) {
+    press(base().btn_logger);
+    logguer().txt_psd->setText(u"ann");
+    logguer().txt_pwd->setText(u"pw");
+    press(logguer().btn_logguer);
+}
+void new_user(Scene&) {
+    press(base().btn_logger);
+    create(u"zed", u"pw");
+}
+
+// The FTP window walked down to the scene's folder, then into `name`, which another program
+// may remove first.
+auto browse_into(const char* name, bool removed) {
+    return [=](Scene& s) {
+        press(base().btn_ftp);
+        enter(s.db.folder());
+        if (removed) {
+            fs::remove_all(s.db.folder() / name);
+        }
+        enter(fs::path("/") / name);
+    };
+}
+
+const std::string kGeneralFailure = "-2147467259 (80004005)";
+const std::string kRefused = "-2147217900 (80040e14)";
+const std::string kNull = report("94", "Invalid use of Null");
+const std::string kOverflow = report("6", "Overflow");
+const std::string kNotFound = report("76", "Path not found");
+const std::string kUnrecognized =
+    report(kGeneralFailure, "Unrecognized database format '{}/bdd.mdb'.");
+const std::string kDuplicateInIndex =
+    "The changes you requested to the table were not successful because they would create "
+    "duplicate values in the index, primary key, or relationship. Change the data in the field "
+    "or fields that contain duplicate data, remove the index, or redefine the index to permit "
+    "duplicate entries and try again.";
+const std::string kReadOnly =
+    report(kGeneralFailure,
+           "Operation must use an updateable query. (attempt to write a readonly database)");
+
+const Fault kFaults[] = {
+    {[](Scene& s) { fs::remove_all(s.db.folder()); }, start,
+     report(kGeneralFailure, "Could not find file '{}/bdd.mdb'.")},
+    {[](Scene& s) { s.write(""); }, start, kUnrecognized},
+    {[](Scene& s) { s.write(s.bytes().substr(0, 1500)); }, start, kUnrecognized},
+    {sql("ALTER TABLE compte DROP COLUMN pwd;"), log_on_ann,
+     report(kRefused, "no such column: pwd")},
+    {sql("DROP TABLE contact;"), start, report(kRefused, "no such table: contact")},
+    {sql("UPDATE compte SET pwd = NULL;"), log_on_ann, kNull},
+    {sql("UPDATE acceder SET ftpa = NULL;"), start, kNull},
+    {sql("UPDATE ftp SET port = NULL;"), start, kNull},
+    {sql("UPDATE contact SET ville = NULL;"), start, kNull},
+    {sql("UPDATE ftp SET port = 32768;"), start, kOverflow},
+    {sql("UPDATE contact SET num = -32769;"), start, kOverflow},
+    {sql("UPDATE ftp SET port = 1e10;"), start, kOverflow},
+    {sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32767) "
+         "INSERT INTO compte SELECT 'user' || i, 'pw' FROM n;"),  // 32768 accounts
+     log_on_ann, kOverflow},
+    {[](Scene& s) {
+         sqlite3_open(s.db.path().c_str(), &s.holder);
+         sqlite3_exec(s.holder, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr);
+     },
+     start, report(kGeneralFailure, "Could not use '{}/bdd.mdb'; file already in use.")},
+    {[](Scene& s) { fs::permissions(s.db.path(), fs::perms::owner_read); }, new_user, kReadOnly},
+    {[](Scene& s) {
+         fs::permissions(s.db.folder(), fs::perms::owner_read | fs::perms::owner_exec);
+     },
+     new_user, kReadOnly},
+    {start, browse_into("gone", true), kNotFound},
+    {start, browse_into("closed", false), kNotFound},
+};
+
+TEST(DatabaseFaults, EachEndsTheProgramWithItsReportAndLeavesTheFileAsItWas) {
+    for (const Fault& fault : kFaults) {
+        Scene scene;
+        // Closing any descriptor of the file drops the holder's lock: read it before.
+        std::string before = scene.bytes();
+        fault.arrange(scene);
+        if (scene.holder == nullptr) {
+            before = scene.bytes();
+        }
+        std::string expected = fault.report;
+        if (const auto brace = expected.find("{}"); brace != std::string::npos) {
+            expected.replace(brace, 2, scene.db.folder().string());
+        }
+        SCOPED_TRACE(expected);
+        const bool existed = fs::exists(scene.db.path());
+        expect_report(scene, fault.act, expected);
+        EXPECT_EQ(fs::exists(scene.db.path()), existed);
+        EXPECT_EQ(scene.bytes(), before);
     }
 }
 
-TEST_F(DatabaseFaults, TheAccountsCountOverflowsBeyond32767Rows) {
-    db.exec(
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32766) "
-        "INSERT INTO compte SELECT 'user' || i, 'pw' FROM n;");
-    const auto outcome = faults::run(db.path(), kLogOn);
-    faults::expect_success(outcome);
-    EXPECT_EQ(outcome.out, "log: Loggued As " + test_support::filled("ann") + "\n");
-
-    db.exec("INSERT INTO compte VALUES ('one more', 'pw');");
-    expect_read_fault(kLogOn, "6", "Overflow");
-}
-
-TEST_F(DatabaseFaults, AFileLockedByAnotherWriterIsReportedInUse) {
-    sqlite3* holder = nullptr;
-    ASSERT_EQ(sqlite3_open(db.path().c_str(), &holder), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
-    expect_report(faults::run(db.path(), {}), kGeneralFailure,
-                  "Could not use '" + db.path().string() + "'; file already in use.");
-    sqlite3_exec(holder, "ROLLBACK;", nullptr, nullptr, nullptr);
-    sqlite3_close(holder);
-}
-
-TEST_F(DatabaseFaults, AWriteToAReadOnlyFileOrFolderIsReported) {
-    const std::string refused =
-        "Operation must use an updateable query. (attempt to write a readonly database)";
-    const std::string before = bytes_of(db.path());
-    std::filesystem::permissions(db.path(), std::filesystem::perms::owner_read);
-    auto outcome = faults::run(db.path(), kNewUser);
-    expect_report(outcome, kGeneralFailure, refused);
-    EXPECT_EQ(bytes_of(db.path()), before);
-
-    std::filesystem::permissions(
-        db.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    std::filesystem::permissions(
-        db.folder(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    outcome = faults::run(db.path(), kNewUser);
-    expect_report(outcome, kGeneralFailure, refused);
-    EXPECT_EQ(bytes_of(db.path()), before);
+// Two people at two programs creating the same login at once both pass the program's own
+// check; the database, as guichet-db makes it, keeps the row confirmed first.
+TEST(DatabaseFaults, TheSameLoginMadeAtOnceEndsTheProgramThatConfirmsSecond) {
+    Scene scene;
+    scene.db.exec(std::string(data::login_index_sql()));
+    const std::string other = "INSERT INTO compte VALUES ('" + filled("dana") + "','second');";
+    expect_report(
+        scene,
+        [&](Scene& s) {
+            press(base().btn_logger);
+            create(u"dana", u"first", [&] { s.db.exec(other); });
+        },
+        report(kGeneralFailure, kDuplicateInIndex));
+    const std::string rows = scene.db.dump();
+    EXPECT_NE(rows.find(filled("dana") + "'|'second'"), std::string::npos);
+    EXPECT_EQ(rows.find("first"), std::string::npos);
 }
 
 }  // namespace
