@@ -32,7 +32,11 @@ inline QString argument(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
 
+// What the file holds, or "(none)" where there is no file.
 inline std::string bytes_of(const std::filesystem::path& path) {
+    if (!std::filesystem::exists(path)) {
+        return "(none)";
+    }
     std::stringstream content;
     content << std::ifstream(path, std::ios::binary).rdbuf();
     return content.str();
