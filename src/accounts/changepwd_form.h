@@ -23,17 +23,11 @@ public:
     // Set by the login window before it shows this one; kept after the window closes.
     vb::Integer idx_cmpt;
 
-    ui::Label* Label1 = nullptr;
-    ui::Label* Label2 = nullptr;
-    ui::Label* Label3 = nullptr;
-    ui::TextBox* txt_old = nullptr;
-    ui::TextBox* txt_new = nullptr;
-    ui::TextBox* txt_conf = nullptr;
-    ui::CommandButton* btn_ok = nullptr;
-    ui::CommandButton* btn_cancel = nullptr;
+    ui::Label *Label1{}, *Label2{}, *Label3{};
+    ui::TextBox *txt_old{}, *txt_new{}, *txt_conf{};
+    ui::CommandButton *btn_ok{}, *btn_cancel{};
 
 protected:
-    void create_controls(QWidget& client) override;
     void Form_Load() override;
 
 private:

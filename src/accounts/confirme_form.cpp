@@ -11,24 +11,20 @@ using ui::kWindow;
 
 // clang-format off
 constexpr ui::ControlRow<W> kControls[] = {
-//   name        control       container caption / text         Left, Top, Width, Height tab
-    {"Label1",   &W::Label1,   kWindow,  u"Confirm Password :",  120, 120, 1455,  255,  0},
-    {"Text1",    &W::Text1,    kWindow,  u"",                   1560, 120, 1695,  285,  1,
+//   name        control       container caption / text         Left, Top, Width, Height, tab
+    {"Label1",   &W::Label1,   kWindow,  u"Confirm Password :",  120, 120, 1455, 255, 0},
+    {"Text1",    &W::Text1,    kWindow,  u"",                   1560, 120, 1695, 285, 1,
         {.named_by = "Label1", .password_char = u'*'}},
-    {"Command1", &W::Command1, kWindow,  u"Ok",                 3360, 120,  495,  255,  2},
+    {"Command1", &W::Command1, kWindow,  u"Ok",                 3360, 120,  495, 255, 2,
+        {}, {.click = &W::Command1_Click}},
 };
 // clang-format on
 
 }  // namespace
 
-ConfirmeForm::ConfirmeForm() : ui::Form(u"Confirm", 3975, 495) {}
+ConfirmeForm::ConfirmeForm() : ui::Form(u"Confirm", 3975, 495, controls) {}
 
 const ui::ControlTable<ConfirmeForm> ConfirmeForm::controls = kControls;
-
-void ConfirmeForm::create_controls(QWidget& client) {
-    build(client, controls);
-    Command1->onClick([this] { Command1_Click(); });
-}
 
 void ConfirmeForm::Form_Load() {
     Module1::show_dialog();
@@ -44,7 +40,5 @@ void ConfirmeForm::Command1_Click() {
 }
 
 ConfirmeForm& Confirme() {
-    // Never destroyed: its window may outlive the application object at exit.
-    static auto* instance = new ConfirmeForm;
-    return *instance;
+    return ui::single_instance<ConfirmeForm>();
 }

@@ -17,12 +17,11 @@ public:
 
     void Command1_Click();
 
-    ui::Label* Label1 = nullptr;
-    ui::TextBox* Text1 = nullptr;
-    ui::CommandButton* Command1 = nullptr;
+    ui::Label* Label1{};
+    ui::TextBox* Text1{};
+    ui::CommandButton* Command1{};
 
 protected:
-    void create_controls(QWidget& client) override;
     void Form_Load() override;
 };
 

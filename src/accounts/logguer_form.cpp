@@ -28,16 +28,20 @@ constexpr ui::Font kMessageFont{"Comic Sans MS", true, 9.75};
 
 // clang-format off
 constexpr ui::ControlRow<W> kControls[] = {
-//   name             control            container  caption / text      Left, Top, Width, Height tab
+//   name             control            container  caption / text      Left, Top, Width, Height, tab
     {"Frame1",        &W::Frame1,        kWindow,   u"Active Account",   120,  120, 2535, 5655,  0},
     {"List",          &W::List,          "Frame1",  u"",                 120,  240, 2295, 3765,  1,
         {.named_by = "Frame1", .sorted = true, .multi_select = kExtended}},
     {"lbl_AA",        &W::lbl_AA,        "Frame1",  u"Ready !!!",        120, 4080, 2295,  375, 14,
         {.font = &kMessageFont}},
-    {"btn_unlog",     &W::btn_unlog,     "Frame1",  u"Unlog",            120, 4560, 1095,  255,  2},
-    {"btn_supprimer", &W::btn_supprimer, "Frame1",  u"Delete",          1320, 4560, 1095,  255,  9},
-    {"btn_chgpwd",    &W::btn_chgpwd,    "Frame1",  u"Change Password",  120, 4920, 2295,  255, 12},
-    {"btn_cfg",       &W::btn_cfg,       "Frame1",  u"Configuration",    120, 5280, 2295,  255, 13},
+    {"btn_unlog",     &W::btn_unlog,     "Frame1",  u"Unlog",            120, 4560, 1095,  255,  2,
+        {}, {.click = &W::btn_unlog_Click}},
+    {"btn_supprimer", &W::btn_supprimer, "Frame1",  u"Delete",          1320, 4560, 1095,  255,  9,
+        {}, {.click = &W::btn_supprimer_Click}},
+    {"btn_chgpwd",    &W::btn_chgpwd,    "Frame1",  u"Change Password",  120, 4920, 2295,  255, 12,
+        {}, {.click = &W::btn_chgpwd_Click}},
+    {"btn_cfg",       &W::btn_cfg,       "Frame1",  u"Configuration",    120, 5280, 2295,  255, 13,
+        {}, {.click = &W::btn_cfg_Click}},
     {"frm_LOA",       &W::frm_LOA,       kWindow,   u"Log On Account",   120, 5880, 2535, 1695,  3},
     {"Label1",        &W::Label1,        "frm_LOA", u"Login :",          120,  240,  495,  255,  4},
     {"txt_psd",       &W::txt_psd,       "frm_LOA", u"",                 960,  240, 1455,  285,  6,
@@ -45,8 +49,10 @@ constexpr ui::ControlRow<W> kControls[] = {
     {"Label2",        &W::Label2,        "frm_LOA", u"Password :",       120,  600,  855,  255,  5},
     {"txt_pwd",       &W::txt_pwd,       "frm_LOA", u"",                 960,  600, 1455,  285,  7,
         {.named_by = "Label2", .password_char = u'*'}},
-    {"btn_logguer",   &W::btn_logguer,   "frm_LOA", u"Log",              120,  960, 1095,  255,  8},
-    {"btn_NU",        &W::btn_NU,        "frm_LOA", u"New User",        1320,  960, 1095,  255, 10},
+    {"btn_logguer",   &W::btn_logguer,   "frm_LOA", u"Log",              120,  960, 1095,  255,  8,
+        {}, {.click = &W::btn_logguer_Click}},
+    {"btn_NU",        &W::btn_NU,        "frm_LOA", u"New User",        1320,  960, 1095,  255, 10,
+        {}, {.click = &W::btn_NU_Click}},
     {"lbl_LOA",       &W::lbl_LOA,       "frm_LOA", u"Ready !!!",        120, 1320, 2295,  375, 11,
         {.font = &kMessageFont}},
 };
@@ -54,29 +60,24 @@ constexpr ui::ControlRow<W> kControls[] = {
 
 }  // namespace
 
-LogguerForm::LogguerForm() : ui::Form(u"Login", 2775, 7695) {}
+LogguerForm::LogguerForm() : ui::Form(u"Login", 2775, 7695, controls) {}
 
 const ui::ControlTable<LogguerForm> LogguerForm::controls = kControls;
-
-void LogguerForm::create_controls(QWidget& client) {
-    build(client, controls);
-    btn_logguer->onClick([this] { btn_logguer_Click(); });
-    btn_unlog->onClick([this] { btn_unlog_Click(); });
-    btn_chgpwd->onClick([this] { btn_chgpwd_Click(); });
-    btn_cfg->onClick([this] { btn_cfg_Click(); });
-    btn_NU->onClick([this] { btn_NU_Click(); });
-    btn_supprimer->onClick([this] { btn_supprimer_Click(); });
-}
 
 void LogguerForm::Form_Load() {
     remplir_liste();
     Module1::show_window();
 }
 
-void LogguerForm::btn_logguer_Click() {
-    lbl_LOA->setCaption(log_on());
+// Whatever the outcome, both boxes are emptied.
+void LogguerForm::show_outcome(const vb::String& message) {
+    lbl_LOA->setCaption(message);
     txt_psd->setText(u"");
     txt_pwd->setText(u"");
+}
+
+void LogguerForm::btn_logguer_Click() {
+    show_outcome(log_on());
 }
 
 vb::String LogguerForm::log_on() {
@@ -126,35 +127,25 @@ void LogguerForm::btn_unlog_Click() {
         return;
     }
     // Both passes see the items as they stood before the log off: the list is refilled last.
-    const int count = List->ListCount();
-    for (int item = 0; item < count; ++item) {
-        if (!List->Selected(item)) {
-            continue;
+    std::vector<vb::String> selected;
+    for (int item = 0; item < List->ListCount(); ++item) {
+        if (List->Selected(item)) {
+            selected.push_back(List->List(item));
         }
-        const vb::String text = List->List(item);
-        for (vb::Integer j = 0; j < nb_connectes; ++j) {
-            if (connectes[j].loggin.view() == text) {
-                data::remove_at(connectes, nb_connectes, j);
-                n -= 1;
-                break;
-            }
+    }
+    for (const vb::String& text : selected) {
+        if (data::remove_first(connectes, nb_connectes,
+                               [&](const Compte& c) { return c.loggin.view() == text; })) {
+            n -= 1;
         }
     }
     charger_acces();
     // Some selected item was no logged-on account: take it out of the access entries, until
     // the next reload brings it back. Every selected item is looked for again here.
     if (n > 0) {
-        for (int item = 0; item < count; ++item) {
-            if (!List->Selected(item)) {
-                continue;
-            }
-            const vb::String text = List->List(item);
-            for (vb::Integer j = 0; j < nb_acces; ++j) {
-                if (acces[j].psd.view() == text) {
-                    data::remove_at(acces, nb_acces, j);
-                    break;
-                }
-            }
+        for (const vb::String& text : selected) {
+            data::remove_first(acces, nb_acces,
+                               [&](const Acces& a) { return a.psd.view() == text; });
         }
     }
     remplir_liste();
@@ -207,9 +198,7 @@ void LogguerForm::btn_cfg_Click() {
 }
 
 void LogguerForm::btn_NU_Click() {
-    lbl_LOA->setCaption(new_user());
-    txt_psd->setText(u"");
-    txt_pwd->setText(u"");
+    show_outcome(new_user());
 }
 
 vb::String LogguerForm::new_user() {
@@ -288,7 +277,5 @@ void LogguerForm::btn_supprimer_Click() {
 }
 
 LogguerForm& logguer() {
-    // Never destroyed: its window may outlive the application object at exit.
-    static auto* instance = new LogguerForm;
-    return *instance;
+    return ui::single_instance<LogguerForm>();
 }

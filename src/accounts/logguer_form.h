@@ -31,30 +31,21 @@ public:
     void ajouter_compte();
     void supprimer_compte(const vb::Integer& index);
 
-    ui::Frame* Frame1 = nullptr;
-    ui::ListBox* List = nullptr;
-    ui::Label* lbl_AA = nullptr;
-    ui::CommandButton* btn_unlog = nullptr;
-    ui::CommandButton* btn_supprimer = nullptr;
-    ui::CommandButton* btn_chgpwd = nullptr;
-    ui::CommandButton* btn_cfg = nullptr;
-    ui::Frame* frm_LOA = nullptr;
-    ui::Label* Label1 = nullptr;
-    ui::TextBox* txt_psd = nullptr;
-    ui::Label* Label2 = nullptr;
-    ui::TextBox* txt_pwd = nullptr;
-    ui::CommandButton* btn_logguer = nullptr;
-    ui::CommandButton* btn_NU = nullptr;
-    ui::Label* lbl_LOA = nullptr;
+    ui::Frame *Frame1{}, *frm_LOA{};
+    ui::ListBox* List{};
+    ui::Label *lbl_AA{}, *Label1{}, *Label2{}, *lbl_LOA{};
+    ui::CommandButton *btn_unlog{}, *btn_supprimer{}, *btn_chgpwd{}, *btn_cfg{}, *btn_logguer{},
+        *btn_NU{};
+    ui::TextBox *txt_psd{}, *txt_pwd{};
 
 protected:
-    void create_controls(QWidget& client) override;
     void Form_Load() override;
 
 private:
     // The message of a log on or of an account creation, once it has run.
     vb::String log_on();
     vb::String new_user();
+    void show_outcome(const vb::String& message);
     // The change-password window's entry becomes the last selected item, and lbl_AA shows it.
     void choose_entry();
     // Configuration mode switches these off and back on; "Configuration" itself stays usable.

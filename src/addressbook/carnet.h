@@ -24,46 +24,17 @@ public:
 
     void chk_search_Click();
 
-    ui::Frame* Frame1 = nullptr;
-    ui::Label* Label1 = nullptr;
-    ui::TextBox* txt_fname = nullptr;
-    ui::Label* Label2 = nullptr;
-    ui::TextBox* txt_lname = nullptr;
-    ui::Label* Label3 = nullptr;
-    ui::TextBox* txt_adr = nullptr;
-    ui::Label* Label4 = nullptr;
-    ui::TextBox* txt_cp = nullptr;
-    ui::Label* Label5 = nullptr;
-    ui::TextBox* txt_ville = nullptr;
-    ui::Label* Label6 = nullptr;
-    ui::ComboBox* cmb_phone = nullptr;
-    ui::Label* Label8 = nullptr;
-    ui::ComboBox* cmb_fax = nullptr;
-    ui::Label* Label7 = nullptr;
-    ui::ComboBox* cmb_mail = nullptr;
-    ui::Label* Label9 = nullptr;
-    ui::ComboBox* cmb_site = nullptr;
-    ui::ComboBox* cmb_num = nullptr;
-    ui::CheckBox* chk_search = nullptr;
-    ui::Frame* Frame3 = nullptr;
-    ui::TextBox* txt_search = nullptr;
-    ui::OptionButton* rdo_FRN = nullptr;
-    ui::OptionButton* rdo_LSN = nullptr;
-    ui::OptionButton* rdo_ADR = nullptr;
-    ui::OptionButton* rdo_ZPC = nullptr;
-    ui::OptionButton* rdo_CTY = nullptr;
-    ui::OptionButton* rdo_PHN = nullptr;
-    ui::OptionButton* rdo_EML = nullptr;
-    ui::OptionButton* rdo_FAX = nullptr;
-    ui::OptionButton* rdo_SIT = nullptr;
-    ui::Frame* Frame2 = nullptr;
-    ui::CommandButton* cmd_save = nullptr;
-    ui::CommandButton* cmd_new = nullptr;
-    ui::CommandButton* cmd_del = nullptr;
-    ui::CheckBox* chk_prv = nullptr;
+    ui::Frame *Frame1{}, *Frame3{}, *Frame2{};
+    ui::Label *Label1{}, *Label2{}, *Label3{}, *Label4{}, *Label5{}, *Label6{}, *Label8{},
+        *Label7{}, *Label9{};
+    ui::TextBox *txt_fname{}, *txt_lname{}, *txt_adr{}, *txt_cp{}, *txt_ville{}, *txt_search{};
+    ui::ComboBox *cmb_phone{}, *cmb_fax{}, *cmb_mail{}, *cmb_site{}, *cmb_num{};
+    ui::CheckBox *chk_search{}, *chk_prv{};
+    ui::OptionButton *rdo_FRN{}, *rdo_LSN{}, *rdo_ADR{}, *rdo_ZPC{}, *rdo_CTY{}, *rdo_PHN{},
+        *rdo_EML{}, *rdo_FAX{}, *rdo_SIT{};
+    ui::CommandButton *cmd_save{}, *cmd_new{}, *cmd_del{};
 
 protected:
-    void create_controls(QWidget& client) override;
     void Form_Load() override;
 
 private:

@@ -17,10 +17,10 @@ using enum ui::ListBox::MultiSelect;
 // take no focus, come after.
 // clang-format off
 constexpr ui::ControlRow<W> kControls[] = {
-//   name        control       container caption / text      Left, Top, Width, Height tab
+//   name        control       container caption / text      Left, Top, Width, Height, tab
     {"Frame1",   &W::Frame1,   kWindow,  u"Access Right",     120,  120, 2175, 5655, 14},
     {"lst_cmpt", &W::lst_cmpt, "Frame1", u"lst_cmpt",         120,  240, 1935, 3765,  0,
-        {.named_by = "Frame1", .sorted = true}},
+        {.named_by = "Frame1", .sorted = true}, {.click = &W::lst_cmpt_Click}},
     {"Frame2",   &W::Frame2,   "Frame1", u"FTP",              120, 4200, 1935,  615, 16},
     {"Check1",   &W::Check1,   "Frame2", u"Public",           120,  240,  735,  255,  1},
     {"Check2",   &W::Check2,   "Frame2", u"Private",          960,  240,  855,  255,  2},
@@ -34,7 +34,8 @@ constexpr ui::ControlRow<W> kControls[] = {
     {"Label2",   &W::Label2,   "Frame4", u"Private :",       2280,  240,  615,  255, 26},
     {"List3",    &W::List3,    "Frame4", u"",                2160,  480, 1935, 4545,  6,
         {.named_by = "Label2", .multi_select = kExtended}},
-    {"Command1", &W::Command1, "Frame4", u"Add / Configure",  120, 5280, 1575,  255,  7},
+    {"Command1", &W::Command1, "Frame4", u"Add / Configure",  120, 5280, 1575,  255,  7,
+        {}, {.click = &W::Command1_Click}},
     {"Command2", &W::Command2, "Frame4", u"Delete",          1920, 5280, 1095,  255,  8},
     {"Frame5",   &W::Frame5,   kWindow,  u"Adress Book",     6720,  120, 4215, 5655, 19},
     {"Label3",   &W::Label3,   "Frame5", u"Public :",         240,  240,  615,  255, 29},
@@ -51,15 +52,9 @@ constexpr ui::ControlRow<W> kControls[] = {
 
 }  // namespace
 
-ConfigCompteForm::ConfigCompteForm() : ui::Form(u"Configuration", 11055, 5910) {}
+ConfigCompteForm::ConfigCompteForm() : ui::Form(u"Configuration", 11055, 5910, controls) {}
 
 const ui::ControlTable<ConfigCompteForm> ConfigCompteForm::controls = kControls;
-
-void ConfigCompteForm::create_controls(QWidget& client) {
-    build(client, controls);
-    lst_cmpt->onClick([this] { lst_cmpt_Click(); });
-    Command1->onClick([this] { Command1_Click(); });
-}
 
 void ConfigCompteForm::Form_Load() {
     using namespace Module1;
@@ -83,7 +78,5 @@ void ConfigCompteForm::Command1_Click() {
 }
 
 ConfigCompteForm& configcompte() {
-    // Never destroyed: its window may outlive the application object at exit.
-    static auto* instance = new ConfigCompteForm;
-    return *instance;
+    return ui::single_instance<ConfigCompteForm>();
 }

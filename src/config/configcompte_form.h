@@ -21,32 +21,13 @@ public:
     void lst_cmpt_Click();
     void Command1_Click();
 
-    ui::Frame* Frame1 = nullptr;
-    ui::ListBox* lst_cmpt = nullptr;
-    ui::Frame* Frame2 = nullptr;
-    ui::CheckBox* Check1 = nullptr;
-    ui::CheckBox* Check2 = nullptr;
-    ui::Frame* Frame3 = nullptr;
-    ui::CheckBox* Check3 = nullptr;
-    ui::CheckBox* Check4 = nullptr;
-    ui::Frame* Frame4 = nullptr;
-    ui::Label* Label1 = nullptr;
-    ui::ListBox* List2 = nullptr;
-    ui::Label* Label2 = nullptr;
-    ui::ListBox* List3 = nullptr;
-    ui::CommandButton* Command1 = nullptr;
-    ui::CommandButton* Command2 = nullptr;
-    ui::Frame* Frame5 = nullptr;
-    ui::Label* Label3 = nullptr;
-    ui::ListBox* List4 = nullptr;
-    ui::Label* Label4 = nullptr;
-    ui::ListBox* List5 = nullptr;
-    ui::CommandButton* Command4 = nullptr;
-    ui::CommandButton* Command5 = nullptr;
-    ui::CommandButton* Command6 = nullptr;
+    ui::Frame *Frame1{}, *Frame2{}, *Frame3{}, *Frame4{}, *Frame5{};
+    ui::ListBox *lst_cmpt{}, *List2{}, *List3{}, *List4{}, *List5{};
+    ui::CheckBox *Check1{}, *Check2{}, *Check3{}, *Check4{};
+    ui::Label *Label1{}, *Label2{}, *Label3{}, *Label4{};
+    ui::CommandButton *Command1{}, *Command2{}, *Command4{}, *Command5{}, *Command6{};
 
 protected:
-    void create_controls(QWidget& client) override;
     void Form_Load() override;
 };
 

@@ -27,4 +27,16 @@ void remove_at(vb::DynArray<T>& table, vb::Integer& count, vb::Integer index) {
     table.redim_preserve(count);
 }
 
+// Takes out the first entry that `matches`; false when none does.
+template <typename T, typename Predicate>
+bool remove_first(vb::DynArray<T>& table, vb::Integer& count, Predicate matches) {
+    for (vb::Integer k = 0; k < count; ++k) {
+        if (matches(table[k])) {
+            remove_at(table, count, k);
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace data

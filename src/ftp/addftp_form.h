@@ -16,23 +16,12 @@ public:
     // The editor's controls, one row each, as loading creates them into the members below.
     static const ui::ControlTable<AddFtpForm> controls;
 
-    ui::Label* Label1 = nullptr;
-    ui::TextBox* Text1 = nullptr;
-    ui::Label* Label2 = nullptr;
-    ui::TextBox* Text2 = nullptr;
-    ui::Label* Label3 = nullptr;
-    ui::TextBox* Text3 = nullptr;
-    ui::Label* Label4 = nullptr;
-    ui::TextBox* Text4 = nullptr;
-    ui::Label* Label5 = nullptr;
-    ui::TextBox* Text5 = nullptr;
-    ui::CheckBox* Check1 = nullptr;
-    ui::CommandButton* btn_rplc = nullptr;
-    ui::CommandButton* Command1 = nullptr;
-    ui::CommandButton* btn_cancel = nullptr;
+    ui::Label *Label1{}, *Label2{}, *Label3{}, *Label4{}, *Label5{};
+    ui::TextBox *Text1{}, *Text2{}, *Text3{}, *Text4{}, *Text5{};
+    ui::CheckBox* Check1{};
+    ui::CommandButton *btn_rplc{}, *Command1{}, *btn_cancel{};
 
 protected:
-    void create_controls(QWidget& client) override;
     void Form_Load() override;
 };
 

@@ -41,26 +41,15 @@ public:
     vb::String chemin;
     vb::String chemin_affiche;
 
-    ui::Frame* Frame1 = nullptr;
-    ui::ListBox* lst_FILE = nullptr;
-    ui::DriveListBox* drive = nullptr;
-    ui::Frame* Frame2 = nullptr;
-    ui::ListBox* lst_FTP = nullptr;
-    ui::Frame* File = nullptr;
-    ui::CommandButton* Command1 = nullptr;
-    ui::CommandButton* Command2 = nullptr;
-    ui::CommandButton* Command3 = nullptr;
-    ui::CommandButton* Command4 = nullptr;
-    ui::CommandButton* Command5 = nullptr;
-    ui::Frame* Frame4 = nullptr;
-    ui::ComboBox* cmb_selFTP = nullptr;
-    ui::CommandButton* btn_cfgFTP = nullptr;
-    ui::CommandButton* btn_delFTP = nullptr;
-    ui::Frame* Frame3 = nullptr;
-    ui::TextBox* txt_state = nullptr;
+    ui::Frame *Frame1{}, *Frame2{}, *File{}, *Frame4{}, *Frame3{};
+    ui::ListBox *lst_FILE{}, *lst_FTP{};
+    ui::DriveListBox* drive{};
+    ui::CommandButton *Command1{}, *Command2{}, *Command3{}, *Command4{}, *Command5{},
+        *btn_cfgFTP{}, *btn_delFTP{};
+    ui::ComboBox* cmb_selFTP{};
+    ui::TextBox* txt_state{};
 
 protected:
-    void create_controls(QWidget& client) override;
     void Form_Load() override;
 
 private:

@@ -9,30 +9,23 @@ using ui::kWindow;
 
 // clang-format off
 constexpr ui::ControlRow<W> kControls[] = {
-//   name        control       container caption / text Left, Top, Width, Height tab
-    {"Label1",   &W::Label1,   kWindow,  u"New Name :",  120, 120,  975,  255,  2},
-    {"Text1",    &W::Text1,    kWindow,  u"Text1",      1080, 120, 1455,  285,  0,
-        {.named_by = "Label1"}},
-    {"Command1", &W::Command1, kWindow,  u"Ok",         2640, 120,  495,  255,  1},
+//   name        control       container caption / text Left, Top, Width, Height, tab
+    {"Label1",   &W::Label1,   kWindow,  u"New Name :",  120, 120,  975, 255, 2},
+    {"Text1",    &W::Text1,    kWindow,  u"Text1",      1080, 120, 1455, 285, 0, {.named_by = "Label1"}},
+    {"Command1", &W::Command1, kWindow,  u"Ok",         2640, 120,  495, 255, 1},
 };
 // clang-format on
 
 }  // namespace
 
-RenameForm::RenameForm() : ui::Form(u"Rename", 3270, 495) {}
+RenameForm::RenameForm() : ui::Form(u"Rename", 3270, 495, controls) {}
 
 const ui::ControlTable<RenameForm> RenameForm::controls = kControls;
-
-void RenameForm::create_controls(QWidget& client) {
-    build(client, controls);
-}
 
 void RenameForm::Form_Load() {
     Module1::show_dialog();
 }
 
 RenameForm& rename() {
-    // Never destroyed: its window may outlive the application object at exit.
-    static auto* instance = new RenameForm;
-    return *instance;
+    return ui::single_instance<RenameForm>();
 }

@@ -14,12 +14,11 @@ public:
     // The dialog's controls, one row each, as loading creates them into the members below.
     static const ui::ControlTable<RenameForm> controls;
 
-    ui::Label* Label1 = nullptr;
-    ui::TextBox* Text1 = nullptr;
-    ui::CommandButton* Command1 = nullptr;
+    ui::Label* Label1{};
+    ui::TextBox* Text1{};
+    ui::CommandButton* Command1{};
 
 protected:
-    void create_controls(QWidget& client) override;
     void Form_Load() override;
 };
 

@@ -13,17 +13,20 @@ using ui::kWindow;
 // comes first in the Tab order, so that it holds the focus when the menu shows.
 // clang-format off
 constexpr ui::ControlRow<W> kControls[] = {
-//   name           control          container caption / text  Left, Top, Width, Height tab
-    {"btn_logger",  &W::btn_logger,  kWindow,  u"Login",          0,   0,  615,  255,  1},
-    {"btn_carnet",  &W::btn_carnet,  kWindow,  u"Adress Book",  600,   0, 1095,  255,  2},
-    {"btn_ftp",     &W::btn_ftp,     kWindow,  u"FTP",         1680,   0,  495,  255,  3},
-    {"btn_quitter", &W::btn_quitter, kWindow,  u"Exit",        2160,   0,  615,  255,  0},
+//   name           control          container caption / text  Left, Top, Width, Height, tab
+    {"btn_logger",  &W::btn_logger,  kWindow,  u"Login",          0, 0,  615, 255, 1,
+        {}, {.click = &W::btn_logger_Click}},
+    {"btn_carnet",  &W::btn_carnet,  kWindow,  u"Adress Book",  600, 0, 1095, 255, 2,
+        {}, {.click = &W::btn_carnet_Click}},
+    {"btn_ftp",     &W::btn_ftp,     kWindow,  u"FTP",         1680, 0,  495, 255, 3, {}, {.click = &W::btn_ftp_Click}},
+    {"btn_quitter", &W::btn_quitter, kWindow,  u"Exit",        2160, 0,  615, 255, 0,
+        {}, {.click = &W::btn_quitter_Click}},
 };
 // clang-format on
 
 }  // namespace
 
-BaseForm::BaseForm() : ui::Form(u"Base", 2775, 255) {
+BaseForm::BaseForm() : ui::Form(u"Base", 2775, 255, controls) {
     set_start_position(4980, 990);
 }
 
@@ -34,14 +37,6 @@ void BaseForm::set_windows(ui::Form* login, ui::Form* address_book, ui::Form* ft
 }
 
 const ui::ControlTable<BaseForm> BaseForm::controls = kControls;
-
-void BaseForm::create_controls(QWidget& client) {
-    build(client, controls);
-    btn_logger->onClick([this] { btn_logger_Click(); });
-    btn_carnet->onClick([this] { btn_carnet_Click(); });
-    btn_ftp->onClick([this] { btn_ftp_Click(); });
-    btn_quitter->onClick([this] { btn_quitter_Click(); });
-}
 
 void BaseForm::Form_Load() {
     using namespace Module1;
@@ -84,7 +79,5 @@ void BaseForm::close_requested() {
 }
 
 BaseForm& base() {
-    // Never destroyed: its window may outlive the application object at exit.
-    static auto* instance = new BaseForm;
-    return *instance;
+    return ui::single_instance<BaseForm>();
 }

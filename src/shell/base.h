@@ -22,13 +22,9 @@ public:
     void btn_ftp_Click();
     void btn_quitter_Click();
 
-    ui::CommandButton* btn_logger = nullptr;
-    ui::CommandButton* btn_carnet = nullptr;
-    ui::CommandButton* btn_ftp = nullptr;
-    ui::CommandButton* btn_quitter = nullptr;
+    ui::CommandButton *btn_logger{}, *btn_carnet{}, *btn_ftp{}, *btn_quitter{};
 
 protected:
-    void create_controls(QWidget& client) override;
     void Form_Load() override;
     // Closing the menu's window, or Escape, acts as "Exit".
     void close_requested() override;

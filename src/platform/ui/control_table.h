@@ -49,6 +49,14 @@ struct Extras {
     bool enabled = true;
 };
 
+// The window's handlers that a control's events run; an event without one does nothing.
+template <typename W>
+struct Handlers {
+    void (W::*click)() = nullptr;
+    void (W::*dbl_click)() = nullptr;  // list box
+    void (W::*change)() = nullptr;     // drive list box
+};
+
 template <typename W>
 struct ControlRow {
     // The member of the window `W` that receives a control of kind `C`.
@@ -66,6 +74,7 @@ struct ControlRow {
     Rect rect;                    // twips, relative to the container
     int tab_index;
     Extras extras = {};
+    Handlers<W> on = {};
 };
 
 template <typename W>
@@ -83,6 +92,29 @@ void set_up(TextBox& box, std::u16string_view text, const Extras& extras);
 void set_up(ComboBox& box, std::u16string_view text, const Extras& extras);
 void set_up(ListBox& list, std::u16string_view first_item, const Extras& extras);
 void set_up(DriveListBox& drives, std::u16string_view caption, const Extras& extras);
+
+// Binds each handler the row gives to the event of that name, where the control has one.
+template <typename W, typename C>
+void bind(W& window, C& control, const Handlers<W>& on) {
+    auto run = [&window](void (W::*handler)()) {
+        return [&window, handler] { (window.*handler)(); };
+    };
+    if constexpr (requires { control.onClick(run(on.click)); }) {
+        if (on.click != nullptr) {
+            control.onClick(run(on.click));
+        }
+    }
+    if constexpr (requires { control.onDblClick(run(on.dbl_click)); }) {
+        if (on.dbl_click != nullptr) {
+            control.onDblClick(run(on.dbl_click));
+        }
+    }
+    if constexpr (requires { control.onChange(run(on.change)); }) {
+        if (on.change != nullptr) {
+            control.onChange(run(on.change));
+        }
+    }
+}
 
 // The client area, or the frame of that name built by an earlier row.
 QWidget& container(QWidget& client, const char* frame);
@@ -102,6 +134,7 @@ void Form::build(QWidget& client, std::span<const ControlRow<W>> rows) {
                 C* control = add<C>(container, row.name, row.rect, row.tab_index);
                 control_table::set_up(*control, row.caption, row.extras);
                 control->setEnabled(row.extras.enabled);
+                control_table::bind(window, *control, row.on);
                 window.*member = control;
             },
             row.control);

@@ -71,6 +71,12 @@ Form::~Form() {
     }
 }
 
+void Form::create_controls(QWidget& client) {
+    if (build_controls_) {
+        build_controls_(client);
+    }
+}
+
 void Form::Load() {
     if (IsLoaded()) {
         return;

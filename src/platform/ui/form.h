@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "ui/twips.h"
@@ -24,9 +25,15 @@ class Form {
 public:
     // Caption and client size as the window's designer gives them, in twips.
     Form(vb::String caption, int client_width, int client_height);
+    // The same, with the table of controls that every load builds into the window `W`.
+    template <typename W>
+    Form(vb::String caption, int client_width, int client_height,
+         std::span<const ControlRow<W>> controls)
+        : Form(std::move(caption), client_width, client_height) {
+        build_controls_ = [this, controls](QWidget& client) { build(client, controls); };
+    }
     virtual ~Form();
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
+    Q_DISABLE_COPY_MOVE(Form)
 
     // Creates the window and its controls, appends the form to Forms, then runs
     // Form_Load. Loading a loaded form does nothing. The window stays hidden until code
@@ -62,8 +69,9 @@ public:
     QWidget* window() const { return window_; }
 
 protected:
-    // Builds the controls inside the client area (add<>() below); runs within Load.
-    virtual void create_controls(QWidget& client) = 0;
+    // Builds the controls inside the client area, from the form's table unless a form
+    // builds them itself (add<>() below); runs within Load.
+    virtual void create_controls(QWidget& client);
     virtual void Form_Load() {}
     // A close request from the window system or Escape; ignored unless a form says so.
     virtual void close_requested() {}
@@ -97,6 +105,7 @@ private:
     // Where the client area stands, in the screen's pixels.
     QPoint client_position() const;
 
+    std::function<void(QWidget&)> build_controls_;
     vb::String caption_;
     int client_width_;
     int client_height_;
@@ -115,6 +124,14 @@ private:
     std::vector<TabStop> tab_stops_;
     QEventLoop* modal_loop_ = nullptr;
 };
+
+// The one instance of a window, made at first use and never destroyed: its window may outlive
+// the application object at exit.
+template <typename F>
+F& single_instance() {
+    static auto* instance = new F;
+    return *instance;
+}
 
 namespace Forms {
 

@@ -3,14 +3,15 @@
 // a window in the middle of its own showing. Input that arrives meanwhile is dropped.
 #pragma once
 
+#include <QtGlobal>
+
 namespace ui {
 
 class InputHold final {
 public:
     InputHold();
     ~InputHold();
-    InputHold(const InputHold&) = delete;
-    InputHold& operator=(const InputHold&) = delete;
+    Q_DISABLE_COPY_MOVE(InputHold)
 
     static bool active();
 };
