@@ -7,9 +7,11 @@
 #include <utility>
 
 #include "ado/connection.h"
+#include "ado/recordset.h"
 #include "data/database.h"
 #include "stop.h"
 #include "vb/runtime_error.h"
+#include "vb/text.h"
 
 namespace tool {
 

@@ -5,6 +5,7 @@
 #include "ui/command_button.h"
 #include "ui/control_table.h"
 #include "ui/form.h"
+#include "vb/text.h"
 
 class BaseForm final : public ui::Form {
 public:

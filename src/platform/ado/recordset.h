@@ -5,8 +5,11 @@
 // for, so reading a row allocates nothing.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vb/text.h"

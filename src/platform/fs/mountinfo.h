@@ -2,7 +2,6 @@
 // it the tables of a desktop and of a container.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include <exception>
 #include <new>
 #include <utility>
 

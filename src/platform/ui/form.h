@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
 

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "vb/integer.h"
