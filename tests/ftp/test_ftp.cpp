@@ -1,5 +1,5 @@
 // The FTP window driven as a user would: its local browser over two drives mapped onto
-// folders of the test's own, and the FTP panel and dialogs that do nothing.
+// folders of the test's own, and the buttons that open its two dialogs.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -14,11 +14,9 @@
 #include "ftp/ftp_form.h"
 #include "ftp/rename_form.h"
 #include "stand_in_forms.h"
-#include "vb/runtime_error.h"
 
 namespace {
 
-using Lines = std::vector<vb::String>;
 const vb::String kUp = u"   \\..";
 
 class FtpWindow : public ::testing::Test {
@@ -44,13 +42,7 @@ protected:
         }
     }
 
-    static Lines lines() {
-        Lines shown;
-        for (int k = 0; k < ftp().lst_FILE->ListCount(); ++k) {
-            shown.push_back(ftp().lst_FILE->List(k));
-        }
-        return shown;
-    }
+    static Lines lines() { return lines_of(*ftp().lst_FILE); }
 
     // A click on line `k`, then the second press as a double-click, as the window system
     // sends them.
@@ -71,18 +63,12 @@ protected:
 };
 
 // One folder and one file a level, since the file system decides the order within each.
-TEST_F(FtpWindow, ListsFoldersThenFilesWalksDownAndBackUpAndCutsPathsBeyond35Characters) {
+TEST_F(FtpWindow, BrowsesFoldersCutsPathsBeyond35CharactersAndOpensEachDialogOnce) {
     const vb::String n25(25, u'n');
     make(c, {"alpha/b/inner.txt", "alpha/b/" + std::string(25, 'n') + "/", ".cache/", "readme.txt",
              ".profile"});
     make(d, {std::string(32, 'n') + "/", "notes.txt"});
-    Module1::sites.redim_preserve(1);  // never shown here
-    Module1::sites[0] = SiteFtp{u"anonymous", u"ftp.example.org", u"", 21, u"Example"};
-    Module1::nb_sites = 1;
     ftp().Load();
-    Module1::nb_sites = 0;
-    EXPECT_EQ(ftp().lst_FTP->ListCount() + ftp().cmb_selFTP->ListCount(), 0);
-    EXPECT_EQ(caption(), u"Files->c:");
     EXPECT_EQ(lines(), (Lines{kUp, u"  alpha", u"    readme.txt"}));
     double_click(1);
     EXPECT_EQ(lines(), (Lines{kUp, u"  b"}));
@@ -112,32 +98,10 @@ TEST_F(FtpWindow, ListsFoldersThenFilesWalksDownAndBackUpAndCutsPathsBeyond35Cha
     ftp().lst_FILE->setListIndex(-1);  // a double-click that names no line does nothing
     ftp().lst_FILE_DblClick();
     EXPECT_EQ(ftp().chemin.size(), 35u);
-}
-
-TEST_F(FtpWindow, AFolderOf32767EntriesEndsInOverflow) {
-    make(c, {"big/"});
-    for (int k = 0; k < 32766; ++k) {
-        make(c, {"big/" + std::to_string(k)});
-    }
-    ftp().Load();
-    double_click(1);
-    EXPECT_EQ(ftp().lst_FILE->ListCount(), 32767);  // the parent line and 32766 files
-    make(c, {"big/one more"});
-    ftp().lire_dossier();
-    try {
-        ftp().afficher_dossier();
-        FAIL() << "no overflow";
-    } catch (const vb::RuntimeError& error) {
-        EXPECT_EQ(error.number(), vb::kOverflow);
-    }
-}
-
-TEST_F(FtpWindow, OpensTheFtpSiteEditorAndTheRenameDialogOnce) {
-    ftp().Load();
     for (auto* button : {ftp().btn_cfgFTP, ftp().Command2, ftp().btn_cfgFTP, ftp().Command2}) {
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    EXPECT_EQ(ui::Forms::Count(), 4);
+    EXPECT_EQ(ui::Forms::Count(), 4);  // the FTP-site editor and the rename dialog, once each
     EXPECT_TRUE(addftp().IsLoaded() && rename().IsLoaded());
 }
 

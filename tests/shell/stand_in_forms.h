@@ -1,5 +1,5 @@
-// Small forms that stand in for the system's windows in the windows' tests: each records
-// where code put it at every step, and shows itself the way the real window would.
+// What the windows' tests share: small forms that stand in for the system's windows, each
+// recording where code put it at every step, and a list box's lines.
 #pragma once
 
 #include <functional>
@@ -7,6 +7,7 @@
 
 #include "shell/placement.h"
 #include "ui/form.h"
+#include "ui/list_box.h"
 
 struct Position {
     int left;
@@ -38,6 +39,16 @@ protected:
 private:
     std::function<void()> show_;
 };
+
+using Lines = std::vector<vb::String>;
+
+inline Lines lines_of(const ui::ListBox& list) {
+    Lines lines;
+    for (int k = 0; k < list.ListCount(); ++k) {
+        lines.push_back(list.List(k));
+    }
+    return lines;
+}
 
 // Every loaded window unloaded, the top one first.
 inline void unload_all() {

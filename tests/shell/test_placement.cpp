@@ -23,6 +23,8 @@ protected:
     const int SH = ui::Screen::Height();
     StandInForm menu{u"Base", 2775, 255, nullptr};
     StandInForm login{u"Login", 2775, 7695};
+    StandInForm config{u"Configuration", 11055, 5910, Module1::show_dialog};
+    StandInForm editor{u"Add New FTP", 3255, 2895, Module1::show_dialog2};
 };
 
 TEST_F(Placement, AWorkingWindowSlidesInFromTheRightOntoTheBaselineEndingFlush) {
@@ -40,22 +42,18 @@ TEST_F(Placement, AWorkingWindowSlidesInFromTheRightOntoTheBaselineEndingFlush) 
 }
 
 TEST_F(Placement, DialogsRiseLeftOfTheOneWindowOrTheTwoBelowThem) {
-    StandInForm config(u"Configuration", 11055, 5910, Module1::show_dialog);
     config.Load();
     const int H = config.Height();
     EXPECT_EQ(config.Left(), SW - login.Width() - config.Width() - 10);
     ASSERT_EQ(config.steps.size(), std::size_t(H / 40 + 2));
     EXPECT_EQ(config.steps[1].top, SH - 400);
     EXPECT_EQ(config.Top(), SH - 400 - 40 * (H / 40));
-    StandInForm editor(u"Add New FTP", 3255, 2895, Module1::show_dialog2);
     editor.Load();
     EXPECT_EQ(editor.Left(), SW - config.Width() - login.Width() - editor.Width() - 20);
 }
 
 TEST_F(Placement, ClosingSinksEachDialogThenSlidesTheWorkingWindowOut) {
-    StandInForm config(u"Configuration", 11055, 5910, Module1::show_dialog);
     config.Load();
-    StandInForm editor(u"Add New FTP", 3255, 2895, Module1::show_dialog2);
     editor.Load();
     Module1::close_dialogs();
     EXPECT_EQ(ui::Forms::Count(), 2);
