@@ -1,11 +1,8 @@
-// Fuzzes the runtime's fixed-width texts and 16-bit numbers: fit keeps its width and fills
-// with blanks, an Integer holds 16 bits or raises Overflow, and the conversions keep to 16 bits,
-// round half to even and carry text and Booleans unchanged.
+// Fuzzes the runtime's fixed-width texts and 16-bit numbers: a fixed text is its value cut or
+// filled with blanks, and an Integer or CInt holds the value, rounded half to even, when it
+// fits 16 bits and raises Overflow otherwise.
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <optional>
 #include <string>
 
 #include "fuzz_input.h"
@@ -16,73 +13,45 @@
 
 namespace {
 
-using vb::Integer;
+using fuzz_input::require;
+constexpr int kOverflowed = 1 << 16;  // beyond every Integer
 
-void require(bool holds, const char* property, const std::string& detail) {
-    if (!holds) {
-        std::fprintf(stderr, "%s\n  %s\n", property, detail.c_str());
-        std::abort();
-    }
-}
-
-// What `f` gives, or the number of the run-time error it raises.
+// What `f` gives, or kOverflowed where it raises Overflow.
 template <typename F>
-std::pair<std::optional<int>, int> outcome(F f) {
+int value_of(F f) {
     try {
-        return {f(), 0};
+        return f();
     } catch (const vb::RuntimeError& error) {
-        return {std::nullopt, error.number()};
+        return error.number() == vb::kOverflow ? kOverflowed : -kOverflowed;
     }
 }
 
-// The value if it fits in 16 bits, else Overflow.
-std::pair<std::optional<int>, int> in_16_bits(double value) {
-    if (value >= Integer::kMin && value <= Integer::kMax) {
-        return {static_cast<int>(value), 0};
-    }
-    return {std::nullopt, vb::kOverflow};
+int in_16_bits(double value) {
+    return value >= vb::Integer::kMin && value <= vb::Integer::kMax ? static_cast<int>(value)
+                                                                    : kOverflowed;
 }
 
 template <std::size_t N>
 void check_fixed(const vb::String& text) {
-    const vb::FixedText<N> fixed = text;
-    const std::size_t kept = std::min(text.size(), N);
-    require(fixed.view() == vb::fit(text, N) && fixed.view().size() == N &&
-                fixed.view().substr(0, kept) == text.substr(0, kept) &&
-                fixed.view().find_first_not_of(u' ', kept) == vb::String::npos,
-            "a fixed text keeps the start and fills with blanks", vb::to_utf8(text));
+    vb::String expected = text.substr(0, N);
+    expected.resize(N, u' ');
+    require(vb::FixedText<N>(text).view() == expected && vb::fit(text, N) == expected,
+            "a fixed text is its value cut or filled with blanks", vb::to_utf8(text));
 }
 
-void check_integer(long long a) {
-    require(outcome([&] { return Integer(a).value(); }) == in_16_bits(static_cast<double>(a)),
-            "an Integer holds 16 bits or raises Overflow", std::to_string(a));
-}
-
-void check_conversions(const vb::String& text, long long whole, double real) {
-    require(vb::CStr(vb::Variant(text)) == text, "CStr leaves text as it is", vb::to_utf8(text));
-    for (bool b : {false, true}) {
-        require(vb::CBool(vb::Variant(vb::CStr(vb::Variant(b)))) == b &&
-                    vb::CInt(vb::Variant(b)) == (b ? -1 : 0),
-                "Booleans convert to text and -1 or 0 and back", "");
+void check_numbers(std::int32_t small, std::int64_t whole, double real) {
+    // An Integer of it, CInt of its text, CInt of a double (which rounds half to even).
+    const std::pair<int, double> outcomes[] = {
+        {value_of([&] { return vb::Integer(small).value(); }), small},
+        {value_of([&] { return vb::CInt(vb::Variant(vb::CStr(vb::Variant(whole)))).value(); }),
+         static_cast<double>(whole)},
+        {value_of([&] { return vb::CInt(vb::Variant(real)).value(); }), std::nearbyint(real)}};
+    for (const auto& [got, value] : outcomes) {
+        require(got == in_16_bits(value), "an Integer or CInt holds 16 bits, else raises Overflow",
+                std::to_string(value));
     }
-    const auto whole_text = vb::Variant(vb::CStr(vb::Variant(static_cast<std::int64_t>(whole))));
-    require(outcome([&] { return vb::CInt(whole_text).value(); }) ==
-                in_16_bits(static_cast<double>(whole)),
-            "a whole number's text converts back, or raises Overflow", std::to_string(whole));
-    const double rounded = std::nearbyint(real);  // half to even
-    require(outcome([&] { return vb::CInt(vb::Variant(real)).value(); }) == in_16_bits(rounded),
-            "CInt rounds half to even within 16 bits, else Overflow", std::to_string(real));
-}
-
-template <typename T>
-T read(const std::uint8_t* data, std::size_t size, std::size_t at) {
-    unsigned char bytes[sizeof(T)] = {};
-    for (std::size_t i = 0; i < sizeof(T) && at + i < size; ++i) {
-        bytes[i] = data[at + i];
-    }
-    T value;
-    std::memcpy(&value, bytes, sizeof(T));
-    return value;
+    require(vb::CInt(vb::Variant(true)) == -1 && vb::CInt(vb::Variant(false)) == 0,
+            "CInt gives -1 for True and 0 for False", "");
 }
 
 }  // namespace
@@ -92,8 +61,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check_fixed<0>(text);
     check_fixed<1>(text);
     check_fixed<50>(text);
-    // The same bytes read as numbers.
-    check_integer(read<std::int32_t>(data, size, 0));
-    check_conversions(text, read<std::int64_t>(data, size, 0), read<double>(data, size, 8));
+    // The same bytes read as numbers: the first 8 as a whole one (4 of them for an Integer),
+    // the next 8 as a double.
+    struct {
+        std::int64_t whole;
+        double real;
+    } numbers{};
+    std::copy_n(data, std::min(size, sizeof numbers), reinterpret_cast<std::uint8_t*>(&numbers));
+    check_numbers(static_cast<std::int32_t>(numbers.whole), numbers.whole, numbers.real);
     return 0;
 }

@@ -1,7 +1,6 @@
 // What `check` finds in damaged files, and what `fix` repairs and leaves.
 #include <gtest/gtest.h>
 
-#include "data/module1.h"
 #include "scratch_database.h"
 #include "tool_run.h"
 #include "vb/fixed_text.h"
@@ -26,53 +25,46 @@ std::string many(const std::string& table, int count, const std::string& select)
 
 TEST(Check, FindsWhatWouldStopTheProgramOrHideARow) {
     const std::string ann = filled("ann"), quoted_ann = "'" + ann + "'";
-    const struct {
-        std::string damage;
-        int status;
-        std::string line;
-    } cases[] = {
-        {"DROP TABLE compte;", 1, "compte: the table is missing"},
-        {"ALTER TABLE ftp DROP COLUMN port;", 1, "ftp, column port: the column is missing"},
-        {row("compte", "'" + filled("bob") + "',NULL"), 1,
+    // Each damage with a line of the report; only warnings let check succeed.
+    const std::pair<std::string, std::string> cases[] = {
+        {"DROP TABLE compte;", "compte: the table is missing"},
+        {"ALTER TABLE ftp DROP COLUMN port;", "ftp, column port: the column is missing"},
+        {row("compte", "'" + filled("bob") + "',NULL"),
          "compte, row 2, column pwd: Null: the program stops with Invalid use of Null"},
-        {site(ann, "40000"), 1, "ftp, row 1, column port: 40000 is outside -32768..32767"},
-        {site(ann, "32768"), 1, "port: 32768 is outside"},
-        {site(ann, "'21.5'"), 1, "port: 21.5 is not a whole number"},
-        {row("contact", quoted_ann + ",-32769,'n','p','a','c','v'"), 1, "num: -32769 is outside"},
-        {row("acceder", quoted_ann + "," + quoted_ann + ",'yes',0"), 1,
-         "ftpa: yes is not a Boolean"},
-        {row("compte", "'bob','pw'"), 1,
-         "compte, row 2, column loggin: the login bob is not filled to 50 characters (it holds 3)"},
-        {row("compte", "'" + filled("bob", 49) + "','pw'"), 1, "(it holds 49)"},
-        {row("acceder", quoted_ann + ",'" + filled("ann", 51) + "',0,0"), 1,
+        {site(ann, "32768"), "ftp, row 1, column port: 32768 is outside -32768..32767"},
+        {site(ann, "'21.5'"), "port: 21.5 is not a whole number"},
+        {row("contact", quoted_ann + ",-32769,'n','p','a','c','v'"), "num: -32769 is outside"},
+        {row("acceder", quoted_ann + "," + quoted_ann + ",'yes',0"), "ftpa: yes is not a Boolean"},
+        {row("compte", "'" + filled("bob", 49) + "','pw'"),
+         "is not filled to 50 characters (it holds 49)"},
+        {row("acceder", quoted_ann + ",'" + filled("ann", 51) + "',0,0"),
          "is longer than 50 characters (it holds 51)"},
-        {row("compte", "'ann','other'"), 1,
+        {row("compte", "'ann','other'"),
          "compte, rows 1 and 2, column loggin: the login ann is stored more than once"},
-        {row("compte", "'" + filled("bob") + "','" + std::string(26, 'p') + "'"), 0,
+        {row("compte", "'" + filled("bob") + "','" + std::string(26, 'p') + "'"),
          "warning: compte, row 2, column pwd: the password is longer than 25 characters"},
-        {site(filled("ghost"), "21"), 1,
-         "ftp, row 1, column loggin: no account ghost owns this row"},
+        {site(filled("ghost"), "21"), "ftp, row 1, column loggin: no account ghost owns this row"},
         {site(filled(" Public"), "21") + site(ann, "32767") +
              row("contact", quoted_ann + ",-32768,'n','p','a','c','v'") +
              row("acceder", quoted_ann + "," + quoted_ann + ",-1,'True'"),
-         0, "no problem found"},
-        {many("compte", 32767, "printf('%-50d', i), 'p'"), 1, "compte: 32768 rows"},
+         "no problem found"},
+        {many("compte", 32767, "printf('%-50d', i), 'p'"), "compte: 32768 rows"},
         {many("acceder", 200, quoted_ann + "," + quoted_ann + ",0,0") +
              many("contact", 200, quoted_ann + ",i,'n','p','a','c','v'"),
-         1, "contact: logging ann on would load 40000 rows"},
-        {"CREATE INDEX by_password ON compte (pwd); PRAGMA writable_schema = ON; UPDATE "
-         "sqlite_master SET sql = 'CREATE INDEX by_password ON compte (loggin)' WHERE name = "
-         "'by_password';",
-         1, "file: damaged: "},
+         "contact: logging ann on would load 40000 rows"},
+        {"CREATE INDEX i ON compte (pwd); PRAGMA writable_schema = ON; UPDATE sqlite_master "
+         "SET sql = 'CREATE INDEX i ON compte (loggin)' WHERE name = 'i';",
+         "file: damaged: "},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.damage.substr(0, 120));
+    for (const auto& [damage, line] : cases) {
+        SCOPED_TRACE(damage.substr(0, 120));
         const test_support::ScratchDatabase scratch;
-        scratch.exec(row("compte", quoted_ann + ",'pw'") + c.damage);
+        scratch.exec(row("compte", quoted_ann + ",'pw'") + damage);
         const std::string before = bytes_of(scratch.path());
         const ToolRun checked = tool({"check", argument(scratch.path())});
-        EXPECT_EQ(checked.status, c.status);
-        EXPECT_NE(checked.out.find(c.line), std::string::npos) << checked.out;
+        EXPECT_EQ(checked.status,
+                  line.starts_with("warning") || line == "no problem found" ? 0 : 1);
+        EXPECT_NE(checked.out.find(line), std::string::npos) << checked.out;
         EXPECT_EQ(bytes_of(scratch.path()), before);
     }
 }
@@ -95,10 +87,7 @@ TEST(Fix, FillsLoginsAfterABackupAndLeavesWhatNeedsAPerson) {
         << fixed.out;
     EXPECT_EQ(bytes_of(scratch.folder() / "bdd.mdb.bak"), before);
 
-    Module1::connectes.redim_preserve(1);
-    Module1::connectes[0] = Compte{u"erik", u"pw"};
-    Module1::nb_connectes = 1;
-    Module1::charger_acces();
+    log_on({{u"erik", u"pw"}});
     ASSERT_EQ(Module1::nb_acces, 1);
     EXPECT_EQ(Module1::acces[0].psd, vb::FixedText<50>(u"zoé"));
 

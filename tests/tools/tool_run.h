@@ -1,4 +1,5 @@
-// The database tool run as a person runs it, and the bytes of a file to show it untouched.
+// The database tool run as a person runs it, the bytes of a file to show it untouched, and
+// the rows the program loads from what the tool wrote.
 #pragma once
 
 #include <QProcess>
@@ -8,6 +9,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "data/module1.h"
 
 struct ToolRun {
     int status;
@@ -15,17 +19,13 @@ struct ToolRun {
     std::string error;
 };
 
-inline ToolRun run_program(const QString& program, const QStringList& arguments) {
+inline ToolRun tool(const QStringList& arguments) {
     QProcess process;
-    process.start(program, arguments);
+    process.start(TOOL, arguments);
     process.waitForFinished(20000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};
-}
-
-inline ToolRun tool(const QStringList& arguments) {
-    return run_program(TOOL, arguments);
 }
 
 inline QString argument(const std::filesystem::path& path) {
@@ -40,4 +40,15 @@ inline std::string bytes_of(const std::filesystem::path& path) {
     std::stringstream content;
     content << std::ifstream(path, std::ios::binary).rdbuf();
     return content.str();
+}
+
+// These accounts logged on, and their rows loaded as the program loads them.
+inline void log_on(const std::vector<Compte>& accounts) {
+    const int count = static_cast<int>(accounts.size());
+    Module1::connectes.redim_preserve(count);
+    for (int i = 0; i < count; ++i) {
+        Module1::connectes[i] = accounts[static_cast<std::size_t>(i)];
+    }
+    Module1::nb_connectes = count;
+    Module1::charger_acces();
 }
