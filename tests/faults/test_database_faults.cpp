@@ -169,7 +169,7 @@ const std::string kReadOnly =
            "Operation must use an updateable query. (attempt to write a readonly database)");
 
 const Fault kFaults[] = {
-    {[](Scene& s) { fs::remove_all(s.db.folder()); }, start,
+    {[](Scene& s) { fs::remove(s.db.path()); }, start,  // and not made anew
      report(kGeneralFailure, "Could not find file '{}/bdd.mdb'.")},
     {[](Scene& s) { s.write(""); }, start, kUnrecognized},
     {[](Scene& s) { s.write(s.bytes().substr(0, 1500)); }, start, kUnrecognized},

@@ -2,15 +2,12 @@
 // and reads back through Connection and Recordset, and which run-time error each failure is.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "ado/connection.h"
 #include "ado/jet_dialect.h"
 #include "ado/jet_like.h"
 #include "ado/recordset.h"
-#include "hostile_values.h"
 #include "run_time_error.h"
 #include "scratch_database.h"
 #include "vb/variant.h"
@@ -77,9 +74,9 @@ class Ado : public ::testing::Test {
 protected:
     Ado() { db.exec("INSERT INTO compte VALUES ('bob','pw'), ('Bob','PW'), ('bob ','sp');"); }
 
-    void open(const std::filesystem::path& path, const vb::String& provider = ado::kJetProvider) {
+    void open(const vb::String& provider = ado::kJetProvider) {
         connection.Provider = provider;
-        connection.ConnectionString = vb::from_utf8(path.string());
+        connection.ConnectionString = vb::from_utf8(db.path().string());
         connection.Open();
     }
 
@@ -103,7 +100,7 @@ protected:
 };
 
 TEST_F(Ado, WritesInTheJetDialectAndComparesExactlyAboutCaseAndBlanks) {
-    open(db.path());
+    open();
     run(u"INSERT INTO compte (loggin, pwd) VALUES ('ann','x');");
     run(u"UPDATE compte SET pwd='y' WHERE loggin='ann';");
     run(u"DELETE * FROM compte WHERE compte.loggin='ann';");
@@ -127,43 +124,9 @@ TEST_F(Ado, WritesInTheJetDialectAndComparesExactlyAboutCaseAndBlanks) {
     EXPECT_EQ(error_of([&] { (void)rs.Fields(u"nothing"); }).number(), -2146825023);
 }
 
-// Quotes doubled as the system writes literals; ASCII and other texts read back in row order.
-TEST_F(Ado, AnyTextInALiteralIsStoredAsWritten) {
-    open(db.path());
-    Texts expected;
-    auto store = [&](std::u16string_view value) {
-        vb::String literal;
-        for (const char16_t c : value) {
-            literal += c == u'\'' ? vb::String(u"''") : vb::String(1, c);
-        }
-        run(u"INSERT INTO compte (loggin, pwd) VALUES ('mix','" + literal + u"');");
-        expected.push_back(vb::well_formed(vb::String(value)));
-    };
-    for (const auto value : test_support::kHostileValues) {
-        store(value);
-    }
-    store(vb::String(40000, u'a'));
-    store(vb::String(2000, u'\0') + u"\x01");
-    store(vb::String(1, char16_t(0xD800)) + u"', pwd) --");  // must not take the quote along
-    EXPECT_EQ(column(u"SELECT pwd FROM compte WHERE loggin='mix';"), expected);
-}
-
 TEST_F(Ado, FailuresBecomeTheRunTimeErrorsOfAdo) {
-    const auto missing = db.folder() / "other.mdb";
-    auto error = error_of([&] { open(missing); });
-    EXPECT_EQ(error.number(), ado::kGeneralFailure);
-    EXPECT_EQ(error.description(), "Could not find file '" + missing.string() + "'.");
-    EXPECT_FALSE(std::filesystem::exists(missing));
-    EXPECT_EQ(error_of([&] { open(db.path(), u"SQLOLEDB"); }).number(), ado::kProviderNotFound);
-    for (const std::string& content : {std::string(), std::string(4096, '\x5a')}) {
-        const auto path = db.folder() / "bad.mdb";
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-        error = error_of([&] { open(path); });
-        EXPECT_EQ(error.number(), ado::kGeneralFailure);
-        EXPECT_EQ(error.description(), "Unrecognized database format '" + path.string() + "'.");
-        EXPECT_EQ(std::filesystem::file_size(path), content.size());
-    }
-    open(db.path());
+    EXPECT_EQ(error_of([&] { open(u"SQLOLEDB"); }).number(), ado::kProviderNotFound);
+    open();
     for (const char16_t* refused :
          {u"SELECT x FROM nowhere;", u"SELECT nothing FROM compte;",
           u"SELECT 1; DELETE FROM compte;", u"SELECT 1 FROM compte WHERE loggin LIKE '[a';"}) {
