@@ -2,7 +2,6 @@
 // folder mapped as a drive, names kept byte for byte, and the drives read from mountinfo.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QTemporaryDir>
 
@@ -75,16 +74,18 @@ TEST_F(Listing, ListsFoldersOnlyWhenAskedAndNeverHiddenOrSystemEntries) {
     EXPECT_EQ(fs::GetAttr(u"c:\\.config"), fs::vbDirectory | fs::vbHidden);
 }
 
+// The last folder listed is kept open for its attributes: a folder replaced or gone between
+// two listings is read anew. A closed folder is checked where a user meets it.
 TEST_F(Listing, FailuresRaiseTheRuntimeErrors) {
     stdfs::create_directory(root() / "brief");
     std::ofstream(root() / "brief" / "x") << "x";
     EXPECT_EQ(list(u"c:\\brief\\", fs::vbDirectory), (Names{u".", u"..", u"x"}));
     EXPECT_EQ(fs::GetAttr(u"c:\\brief\\x"), fs::vbNormal);
-    stdfs::rename(root() / "brief", root() / "old");  // replaced between two listings
+    stdfs::rename(root() / "brief", root() / "old");
     stdfs::create_directories(root() / "brief" / "x");
     EXPECT_EQ(list(u"c:\\brief\\", fs::vbDirectory), (Names{u".", u"..", u"x"}));
     EXPECT_EQ(fs::GetAttr(u"c:\\brief\\x"), fs::vbDirectory);
-    stdfs::remove_all(root() / "brief");  // gone between two listings
+    stdfs::remove_all(root() / "brief");
     EXPECT_EQ(error_number_of([] { list(u"c:\\brief\\", fs::vbDirectory); }), vb::kPathNotFound);
     EXPECT_EQ(error_number_of([] { fs::GetAttr(u"c:\\brief\\x"); }), vb::kPathNotFound);
     EXPECT_EQ(error_number_of([] { fs::GetAttr(u"c:\\missing"); }), vb::kFileNotFound);
@@ -92,22 +93,11 @@ TEST_F(Listing, FailuresRaiseTheRuntimeErrors) {
     EXPECT_EQ(error_number_of([] { list(u"q:\\", fs::vbDirectory); }), vb::kDeviceUnavailable);
     EXPECT_EQ(error_number_of([] { fs::DirListing().Dir(); }), vb::kInvalidProcedureCall);
     EXPECT_EQ(error_number_of([] { fs::native_path(u"c:\\a/..\\b"); }), vb::kBadFileNameOrNumber);
-    if (geteuid() != 0) {  // root reads any folder
-        stdfs::create_directory(root() / "locked");
-        stdfs::permissions(root() / "locked", stdfs::perms::none);
-        EXPECT_EQ(error_number_of([] { list(u"c:\\locked\\", fs::vbDirectory); }),
-                  vb::kPathNotFound);
-        stdfs::permissions(root() / "locked", stdfs::perms::owner_all);
-    }
 }
 
 TEST(Names, NativeBytesRoundTripAndPathsMapTheDrive) {
-    for (const std::string bytes :
-         {"plain", "caf\xc3\xa9", "caf\xe9", "\xff\xfe", "\xed\xa0\x80", "\xc0\xaf", "x\xe2\x82",
-          "ab\xc3\xa9"
-          "cd\xe9"
-          "ef",
-          ""}) {
+    for (const std::string bytes : {"plain", "caf\xc3\xa9", "\xff\xfe", "\xed\xa0\x80", "\xc0\xaf",
+                                    "x\xe2\x82", "\xe9z\xc3\xa9", ""}) {
         EXPECT_EQ(fs::name_to_native(fs::name_from_native(bytes)), bytes);
     }
     EXPECT_EQ(fs::name_from_native("a\xf0\x9f\x98\x80\xe9"), u"a\U0001F600\xdce9");
