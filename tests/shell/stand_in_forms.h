@@ -26,7 +26,6 @@ public:
     int loads = 0;
 
 protected:
-    void create_controls(QWidget&) override {}
     void Form_Load() override {
         ++loads;
         steps.clear();

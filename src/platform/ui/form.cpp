@@ -71,12 +71,6 @@ Form::~Form() {
     }
 }
 
-void Form::create_controls(QWidget& client) {
-    if (build_controls_) {
-        build_controls_(client);
-    }
-}
-
 void Form::Load() {
     if (IsLoaded()) {
         return;
@@ -93,7 +87,9 @@ void Form::Load() {
         move_window();
     }
     tab_stops_.clear();
-    create_controls(*window);
+    if (build_controls_) {
+        build_controls_(*window);
+    }
     fit_captions(*window);
     apply_tab_order();
     loaded_forms().push_back(this);

@@ -70,9 +70,6 @@ public:
     QWidget* window() const { return window_; }
 
 protected:
-    // Builds the controls inside the client area, from the form's table unless a form
-    // builds them itself (add<>() below); runs within Load.
-    virtual void create_controls(QWidget& client);
     virtual void Form_Load() {}
     // A close request from the window system or Escape; ignored unless a form says so.
     virtual void close_requested() {}
@@ -82,6 +79,10 @@ protected:
     // The client area's position that the designer stored, used at every load. A form
     // without one starts wherever the window system puts it, until code moves it.
     void set_start_position(int left, int top);
+
+private:
+    class Window;
+    friend class Window;
 
     // Creates a control of type C inside `container` at `rect` (twips, relative to the
     // container), named `name` as the Qt objectName, at tab index `tab_index`.
@@ -96,16 +97,13 @@ protected:
     template <typename W>
     void build(QWidget& client, std::span<const ControlRow<W>> rows);
 
-private:
-    class Window;
-    friend class Window;
-
     void place(QWidget& control, const char* name, Rect rect, int tab_index);
     void apply_tab_order();
     void move_window();
     // Where the client area stands, in the screen's pixels.
     QPoint client_position() const;
 
+    // Builds the table's controls into the client area at every load; empty without a table.
     std::function<void(QWidget&)> build_controls_;
     vb::String caption_;
     int client_width_;

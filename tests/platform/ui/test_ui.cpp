@@ -97,7 +97,6 @@ public:
     int counted = 0;
 
 protected:
-    void create_controls(QWidget&) override {}
     void Form_Load() override { counted += ui::Forms::Count(); }
 };
 
