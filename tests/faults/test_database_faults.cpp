@@ -40,10 +40,7 @@ struct Scene {
     }
     ~Scene() { sqlite3_close(holder); }
 
-    std::string bytes() const {
-        std::ifstream in(db.path(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string bytes() const { return test_support::bytes_of(db.path()); }
     void write(const std::string& content) const {
         std::ofstream(db.path(), std::ios::binary | std::ios::trunc) << content;
     }

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 #include "data/schema.h"
@@ -87,6 +89,15 @@ std::string ScratchDatabase::dump() const {
     }
     sqlite3_close(db);
     return text;
+}
+
+std::string bytes_of(const std::filesystem::path& path) {
+    if (!std::filesystem::exists(path)) {
+        return "(none)";
+    }
+    std::stringstream content;
+    content << std::ifstream(path, std::ios::binary).rdbuf();
+    return content.str();
 }
 
 std::string filled(const std::string& login, std::size_t width) {

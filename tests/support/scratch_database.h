@@ -28,6 +28,9 @@ private:
     std::filesystem::path path_;
 };
 
+// What the file holds, or "(none)" where there is no file.
+std::string bytes_of(const std::filesystem::path& path);
+
 // The login filled with blanks to 50 characters, as the tables store it (UTF-8).
 std::string filled(const std::string& login, std::size_t width = 50);
 

@@ -3,6 +3,8 @@
 // whose maintainer script runs it.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "scratch_database.h"
 #include "tool_run.h"
 

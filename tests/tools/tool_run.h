@@ -1,17 +1,18 @@
-// The database tool run as a person runs it, the bytes of a file to show it untouched, and
-// the rows the program loads from what the tool wrote.
+// The database tool run as a person runs it, and the rows the program loads from what the
+// tool wrote.
 #pragma once
 
 #include <QProcess>
 #include <QStringList>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/module1.h"
+#include "scratch_database.h"
+
+using test_support::bytes_of;
 
 struct ToolRun {
     int status;
@@ -30,16 +31,6 @@ inline ToolRun tool(const QStringList& arguments) {
 
 inline QString argument(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
-}
-
-// What the file holds, or "(none)" where there is no file.
-inline std::string bytes_of(const std::filesystem::path& path) {
-    if (!std::filesystem::exists(path)) {
-        return "(none)";
-    }
-    std::stringstream content;
-    content << std::ifstream(path, std::ios::binary).rdbuf();
-    return content.str();
 }
 
 // These accounts logged on, and their rows loaded as the program loads them.
