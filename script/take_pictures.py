@@ -12,8 +12,8 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "e2e"))
 import pyatspi  # noqa: E402
-from atspi_driver import (children, control, descendants, press, type_into, wait_for,  # noqa: E402
-                          window)
+from atspi_driver import (application, children, control, descendants, message_line,  # noqa: E402
+                          press, shown, type_into, wait_for, window)
 
 # Screen pixels per pixel of the extents the program reports: above 96 DPI the toolkit
 # scales its windows, and reports their places unscaled. Set from the DPI asked for.
@@ -31,24 +31,9 @@ def make_sample():
         (SAMPLE / name).write_text("x")
 
 
-def application(name="Guichet"):
-    return wait_for(lambda: next((a for a in children(pyatspi.Registry.getDesktop(0))
-                                  if a.name == name), None), f"{name!r} on the bus")
-
-
-def shown(app, caption):
-    return any(c.name == caption and c.getState().contains(pyatspi.STATE_SHOWING)
-               for c in children(app))
-
-
 def gone(app, caption):
     """Waits for the window to close, so that the next picture has it out of the way."""
     wait_for(lambda: not shown(app, caption), f"the window {caption!r} to close")
-
-
-def message_line(frame):
-    """The frame's message line: its last label."""
-    return [c for c in children(frame) if c.getRoleName() == "label"][-1].name
 
 
 def extents(accessible):

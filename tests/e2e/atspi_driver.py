@@ -34,10 +34,20 @@ def descendants(accessible):
         yield from descendants(child)
 
 
+def application(name="Guichet"):
+    return wait_for(lambda: next((a for a in children(pyatspi.Registry.getDesktop(0))
+                                  if a.name == name), None), f"{name!r} on the bus")
+
+
+def shown(app, caption):
+    """The window of that caption if it is shown, else None."""
+    return next((c for c in children(app)
+                 if c.name == caption and c.getState().contains(pyatspi.STATE_SHOWING)), None)
+
+
 def window(app, caption):
     """The shown window of that caption once it stands still: windows slide in, deaf meanwhile."""
-    shown = lambda c: c.name == caption and c.getState().contains(pyatspi.STATE_SHOWING)  # noqa
-    found = wait_for(lambda: next(filter(shown, children(app)), None), f"the window {caption!r}")
+    found = wait_for(lambda: shown(app, caption), f"the window {caption!r}")
     place = lambda: found.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)  # noqa
     wait_for(lambda: place() == (time.sleep(0.5) or place()), f"{caption!r} to come to rest")
     return found
@@ -60,10 +70,13 @@ def type_into(box, text):
     wait_for(lambda: box.queryText().characterCount == len(text), f"{text!r} in {box.name!r}")
 
 
+def message_line(frame):
+    """The frame's message line: its last label."""
+    return [c for c in children(frame) if c.getRoleName() == "label"][-1].name
+
+
 def expect_line(frame, text):
-    """Waits for the frame's message line, its last label, to read `text`."""
-    wait_for(lambda: [c for c in children(frame) if c.getRoleName() == "label"][-1].name == text,
-             f"the message {text!r}")
+    wait_for(lambda: message_line(frame) == text, f"the message {text!r}")
 
 
 def log_on(login_window, login, password, button="Log"):
@@ -131,8 +144,7 @@ def main(scenario, status=0, **options):
     pyatspi.Registry.getDesktop(0).childCount  # the registry first, so that the program finds it
     process = subprocess.Popen([sys.argv[2]], cwd="/", env=environment, **options)
     try:
-        app = wait_for(lambda: next((a for a in children(pyatspi.Registry.getDesktop(0))
-                                     if a.name == "Guichet"), None), "Guichet on the bus")
+        app = application()
         scenario(app, process)
         ended = process.wait(timeout=30)
     finally:
