@@ -10,6 +10,7 @@
 
 #include "check_rows.h"
 #include "data/schema.h"
+#include "shared_access.h"
 #include "stop.h"
 #include "tool_database.h"
 
@@ -93,13 +94,15 @@ std::vector<data::Table> complete_tables(ToolDatabase& db, std::vector<Problem>&
 
 std::vector<Problem> problems_of(const std::string& path) {
     require_readable(path);
+    std::vector<Problem> problems = access_problems(path);
     if (!is_sqlite_file(path)) {
-        return {{"file", "not an SQLite database"}};
+        problems.push_back({"file", "not an SQLite database"});
+        return problems;
     }
     ToolDatabase db(path);
-    std::vector<Problem> problems;
+    const std::size_t before = problems.size();
     check_integrity(db, problems);
-    if (!problems.empty()) {
+    if (problems.size() != before) {
         return problems;  // rows read from a damaged file prove nothing
     }
     check_rows(db, complete_tables(db, problems), problems);
@@ -116,13 +119,13 @@ int report(const std::vector<Problem>& problems) {
     return found ? kRefused : kDone;
 }
 
-int check(const std::string& path) {
+int check(const std::string& path, bool strict) {
     const auto problems = problems_of(path);
     const int status = report(problems);
     if (problems.empty()) {
         std::printf("%s: no problem found\n", path.c_str());
     }
-    return status;
+    return strict && !problems.empty() ? kRefused : status;
 }
 
 }  // namespace tool

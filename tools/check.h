@@ -25,6 +25,7 @@ std::vector<Problem> problems_of(const std::string& path);
 // Prints one line per problem; kDone when there is none but warnings, kRefused otherwise.
 int report(const std::vector<Problem>& problems);
 
-int check(const std::string& path);
+// With `strict`, warnings make the status kRefused too.
+int check(const std::string& path, bool strict);
 
 }  // namespace tool

@@ -12,6 +12,7 @@
 
 #include "data/schema.h"
 #include "data/statements.h"
+#include "shared_access.h"
 #include "stop.h"
 #include "tool_database.h"
 #include "values.h"
@@ -48,7 +49,9 @@ std::string write_tables(const std::string& temporary, bool example) {
                             "COMMIT;";
     sqlite3* db = nullptr;
     char* error = nullptr;
-    int rc = sqlite3_open_v2(temporary.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // Not through a link that someone who may write in the folder put in place of the file.
+    int rc = sqlite3_open_v2(temporary.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW,
+                             nullptr);
     if (rc == SQLITE_OK) {
         rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
     }
@@ -65,11 +68,19 @@ int create(const std::string& path, bool example) {
     if (::access(path.c_str(), F_OK) == 0) {
         throw Stop(kRefused, exists);
     }
-    // Built beside its final place, then linked there: link() never replaces a file.
+    // Built beside its final place, then linked there: link() never replaces a file, and the
+    // file appears with its owner and mode already set.
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         throw Stop(kRefused, "cannot create '" + path + "': " + std::strerror(errno));
+    }
+    try {
+        set_new_file_access(fd, path);
+    } catch (const Stop&) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        throw;
     }
     ::close(fd);
     const std::string failure = write_tables(temporary, example);
@@ -84,7 +95,6 @@ int create(const std::string& path, bool example) {
                                  ? exists
                                  : "cannot create '" + path + "': " + std::strerror(reason));
     }
-    ::chmod(path.c_str(), 0644);
     std::printf("created %s%s\n", path.c_str(), example ? " with example accounts" : "");
     return kDone;
 }

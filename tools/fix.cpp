@@ -7,6 +7,7 @@
 #include "check.h"
 #include "data/schema.h"
 #include "data/statements.h"
+#include "shared_access.h"
 #include "stop.h"
 #include "tool_database.h"
 #include "values.h"
@@ -82,9 +83,10 @@ std::string back_up(const std::string& path) {
 }  // namespace
 
 int fix(const std::string& path) {
+    set_shared_access(path);
     const auto found = problems_of(path);
     for (const Problem& problem : found) {
-        if (problem.where == "file") {
+        if (problem.where == "file" && !problem.warning) {
             return report(found);  // a file that is no sound database is not touched
         }
     }

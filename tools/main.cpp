@@ -24,6 +24,7 @@ struct Arguments {
     std::string login;
     std::string password;
     bool example = false;
+    bool strict = false;
     bool ftp = false;
     bool contacts = false;
     tool::SiteFields site;
@@ -41,16 +42,23 @@ void add_file_commands(CLI::App& app, Arguments& a) {
 
     const std::pair<const char*, const char*> on_a_file[] = {
         {"upgrade", "add the index that keeps one row per login to an older database"},
-        {"check", "list what would stop the program or hide a row from it; writes nothing"},
-        {"fix", "fill or cut logins to 50 characters after a backup; list what is left"},
+        {"check",
+         "list what would stop the program or hide a row from it, and who else may reach the "
+         "file; writes nothing"},
+        {"fix",
+         "give the shared database its owner and modes; fill or cut logins to 50 characters "
+         "after a backup; list what is left"},
     };
     for (const auto& [name, description] : on_a_file) {
         auto* command = app.add_subcommand(name, description);
         command->add_option("PATH", a.path, "the database file")->required();
+        if (command->get_name() == "check") {
+            command->add_flag("--strict", a.strict, "warnings too make the exit status 1");
+        }
         command->callback([&a, command] {
             const std::string name = command->get_name();
             a.status = name == "upgrade" ? tool::upgrade(a.path)
-                       : name == "check" ? tool::check(a.path)
+                       : name == "check" ? tool::check(a.path, a.strict)
                                          : tool::fix(a.path);
         });
     }
