@@ -55,7 +55,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The libraries depend on no windowing plugin of Qt's; without one the program cannot start.
 # The windows' sizes are laid out for a narrow sans face; Liberation Sans stands in for it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# The postinst makes the group guichet with addgroup.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, adduser")
 # The message lines are set in a comic face; this one stands in for it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${packaging_dir}/postinst ${packaging_dir}/postrm)
@@ -63,14 +64,15 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "accounts for the people who share one computer
 Guichet keeps an account for each person who uses the computer, with a login
-and a password, in one database that everybody shares. Several accounts can
+and a password, in one database they all share. Several accounts can
 be logged on at once beside a public entry. Its windows log accounts on and
 off, create and delete them, change passwords, list the accounts for their
 access rights, and browse the local drives, folders and files.
 
 The package creates an empty database in /var/lib/guichet on installation,
-readable and writable by every user of the computer; passwords are stored in
-clear. The tool guichet-db creates, checks and repairs databases and adds,
-removes and lists their accounts, access entries, FTP sites and contacts.")
+readable and writable by the members of the group guichet alone; adduser
+NAME guichet lets a person in. Passwords are stored in clear. The tool
+guichet-db creates, checks and repairs databases and adds, removes and lists
+their accounts, access entries, FTP sites and contacts.")
 
 include(CPack)

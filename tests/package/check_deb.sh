@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Checks a built guichet .deb: its files, its control data, lintian, and what its maintainer
-# scripts do to a scratch root (never to this machine).
+# Checks a built guichet .deb: its files, its control data, lintian, what its maintainer
+# scripts do to a scratch root, and who reaches the database they make there. The package is
+# never installed; the group guichet and three people are added to this machine meanwhile.
 # usage: check_deb.sh PATH.deb
 set -euo pipefail
+[ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"
 
 deb=$1
 database=/var/lib/guichet/bdd.mdb
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+people=(guichet-ann guichet-bob guichet-eve) # two members and a stranger
+had_group=$(getent group guichet || true)
+clean_up() {
+    [ -z "${writer:-}" ] || kill -KILL "$writer" 2>/dev/null || true
+    for person in "${people[@]}"; do userdel "$person" 2>/dev/null || true; done
+    [ -n "$had_group" ] || groupdel guichet 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap clean_up EXIT
 failures=0
 
 fail() {
@@ -37,7 +47,7 @@ for script in postinst postrm; do
         fail "no executable $script"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libsqlite3-0 qt6-qpa-plugins fonts-liberation2; do
+for library in libqt6widgets6 libsqlite3-0 qt6-qpa-plugins fonts-liberation2 adduser; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
@@ -56,32 +66,81 @@ lintian --fail-on error "$deb" 2> >(grep -v 'running with root privileges' >&2) 
 run_script() {
     DPKG_ROOT=$root PATH="$root/usr/bin:$PATH" sh "$scratch/control/$1" "${@:2}"
 }
+# Runs the line where /var/lib is the scratch root's, so that the installed path reaches it.
+in_place() {
+    unshare --mount sh -c 'mount --bind "$0" /var/lib && exec "$@"' "$root/var/lib" "$@"
+}
+as() { setpriv --reuid="$1" --regid="$1" --init-groups env HOME=/ "${@:2}"; }
+sql() { as "$1" sqlite3 -bail "$state/bdd.mdb" "${@:2}"; }
+filled() { printf "'%-50s'" "$1"; }
+modes() { stat -c '%U:%G %a' "$state" "$state/bdd.mdb" | tr '\n' ' '; }
+guarded="root:guichet 2770 root:guichet 660 "
 state=$root/var/lib/guichet
 mkdir -p "$root/var/lib"
-run_script postinst configure >/dev/null || fail "postinst failed on a first install"
-[ "$(stat -c %a "$state" 2>/dev/null)" = 777 ] || fail "the database folder is not 0777"
-[ "$(stat -c %a "$state/bdd.mdb" 2>/dev/null)" = 666 ] || fail "the database is not 0666"
-[ "$(head -c 15 "$state/bdd.mdb" 2>/dev/null)" = "SQLite format 3" ] ||
-    fail "postinst made no SQLite database"
-for table in compte acceder ftp contact; do
-    grep -aq "CREATE TABLE $table (" "$state/bdd.mdb" || fail "new database lacks $table"
+chmod 0755 "$scratch"
+said=$(run_script postinst configure) || fail "postinst failed on a first install"
+grep -q "adduser NAME guichet" <<<"$said" || fail "a first install does not say who may use it"
+[ "$(modes)" = "$guarded" ] || fail "a first install made $(modes)"
+for person in "${people[@]}"; do useradd --user-group --no-create-home "$person"; done
+adduser --quiet guichet-ann guichet && adduser --quiet guichet-bob guichet
+
+# Two members log on, create an account and change a password in turn.
+sql guichet-ann "INSERT INTO compte VALUES ($(filled ann), 'a');" || fail "a member cannot create"
+sql guichet-bob "UPDATE compte SET pwd = 'b' WHERE loggin = $(filled ann);" ||
+    fail "another member cannot change the password"
+[ "$(sql guichet-ann "SELECT pwd FROM compte;")" = b ] || fail "the new password is not read"
+# One member's program killed in the middle of a write leaves a journal the other's rolls back.
+mkfifo "$scratch/statements"
+setpriv --reuid=guichet-ann --regid=guichet-ann --init-groups stdbuf -oL \
+    sqlite3 "$state/bdd.mdb" <"$scratch/statements" >"$scratch/written" &
+writer=$!
+exec 3>"$scratch/statements"
+echo "PRAGMA cache_size = 1; BEGIN; INSERT INTO compte WITH RECURSIVE n(i) AS (SELECT 1
+    UNION ALL SELECT i + 1 FROM n WHERE i < 5000) SELECT printf('%-50d', i), '' FROM n;
+    SELECT 'spilled';" >&3
+timeout 20 sh -c 'until grep -q spilled "$0"; do sleep 0.1; done' "$scratch/written" ||
+    fail "the writer did not write"
+kill -KILL "$writer" && wait "$writer" 2>/dev/null || true
+exec 3>&-
+[ -e "$state/bdd.mdb-journal" ] || fail "the killed writer left no journal"
+sql guichet-bob "INSERT INTO compte VALUES ($(filled bob), 'b');" ||
+    fail "a member cannot roll back another's journal"
+[ "$(sqlite3 "$state/bdd.mdb" "SELECT count(*) FROM compte; PRAGMA integrity_check;")" = \
+    $'2\nok' ] || fail "the killed write was not rolled back"
+# A stranger reaches nothing, and the program says it cannot find the file.
+for attempt in "cat $state/bdd.mdb" "ls $state" "mv $state/bdd.mdb $state/stolen.mdb"; do
+    as guichet-eve $attempt 2>/dev/null && fail "a stranger could $attempt"
 done
-compgen -G "$root/var/lib/guichet.*" >/dev/null && fail "postinst left its work folder behind"
-sqlite3 "$state/bdd.mdb" "INSERT INTO compte VALUES ('ann','a'), ('ann','b');" 2>/dev/null &&
-    fail "new database takes the same login twice"
+install -d -o guichet-eve -m 0700 "$scratch/eve" # Qt's, not to be left in /tmp
+said=$(in_place setpriv --reuid=guichet-eve --regid=guichet-eve --init-groups env HOME=/ \
+    XDG_RUNTIME_DIR="$scratch/eve" QT_QPA_PLATFORM=offscreen timeout 20 "$root/usr/bin/guichet" \
+    2>&1) &&
+    fail "a stranger's guichet went on"
+grep -qF "Could not find file '$database'." <<<"$said" || fail "a stranger is told: $said"
 
-echo "accounts kept" >"$state/bdd.mdb"
-run_script postinst configure 0.1.0-1 >/dev/null 2>&1 || fail "postinst failed on an upgrade"
-[ "$(cat "$state/bdd.mdb")" = "accounts kept" ] || fail "postinst replaced an existing database"
-
-# An upgrade gives a database made before the login index that index; where logins are
-# already doubled it warns, leaves the file as it is and still succeeds.
 rm "$state/bdd.mdb"
-sqlite3 "$state/bdd.mdb" "CREATE TABLE compte (loggin TEXT, pwd TEXT);
-    INSERT INTO compte VALUES ('ann','a');"
-run_script postinst configure 0.1.0-1 >/dev/null || fail "postinst failed on an old database"
-sqlite3 "$state/bdd.mdb" "INSERT INTO compte VALUES ('ann','b');" 2>/dev/null &&
+in_place "$root/usr/bin/guichet-db" create "$database" >/dev/null
+[ "$(modes)" = "$guarded" ] || fail "guichet-db create as root made $(modes)"
+# An upgrade of a database open to all keeps every row, adds the login index, closes it.
+rm -rf "$state" && mkdir -m 0777 "$state"
+"$root/usr/bin/guichet-db" create --example "$state/bdd.mdb" >/dev/null
+sqlite3 "$state/bdd.mdb" "DROP INDEX compte_loggin;" && chmod 0666 "$state/bdd.mdb"
+rows=$(sqlite3 "$state/bdd.mdb" .dump | grep INSERT)
+in_place "$root/usr/bin/guichet-db" check --strict "$database" >/dev/null &&
+    fail "check --strict passes a database open to all"
+said=$(run_script postinst configure 0.1.0-1) || fail "postinst failed on an upgrade"
+grep -q "adduser NAME guichet" <<<"$said" || fail "an upgrade does not say who may use it"
+[ "$(modes)" = "$guarded" ] || fail "an upgrade made $(modes)"
+[ "$(sqlite3 "$state/bdd.mdb" .dump | grep INSERT)" = "$rows" ] || fail "an upgrade lost rows"
+sqlite3 "$state/bdd.mdb" "INSERT INTO compte SELECT * FROM compte;" 2>/dev/null &&
     fail "an upgrade left the database without the login index"
+in_place "$root/usr/bin/guichet-db" check --strict "$database" >/dev/null ||
+    fail "check --strict finds fault with an upgraded database"
+chmod 0777 "$state" && chmod 0666 "$state/bdd.mdb"
+in_place "$root/usr/bin/guichet-db" fix "$database" >/dev/null
+[ "$(modes)" = "$guarded" ] || fail "guichet-db fix made $(modes)"
+
+# Where logins are already doubled, an upgrade warns, leaves the file as it is and succeeds.
 rm "$state/bdd.mdb"
 sqlite3 "$state/bdd.mdb" "CREATE TABLE compte (loggin TEXT, pwd TEXT);
     INSERT INTO compte VALUES ('ann','a'), ('ann','b');"
