@@ -30,7 +30,8 @@ constexpr ui::ControlRow<W> kControls[] = {
 
 }  // namespace
 
-ChangePwdForm::ChangePwdForm() : ui::Form(u"Change Password", 3615, 1215, controls) {}
+ChangePwdForm::ChangePwdForm()
+    : ui::Form(u"Change Password", 3615, 1215, controls, ui::Form::Role::kDialog) {}
 
 const ui::ControlTable<ChangePwdForm> ChangePwdForm::controls = kControls;
 

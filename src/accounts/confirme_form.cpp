@@ -22,7 +22,7 @@ constexpr ui::ControlRow<W> kControls[] = {
 
 }  // namespace
 
-ConfirmeForm::ConfirmeForm() : ui::Form(u"Confirm", 3975, 495, controls) {}
+ConfirmeForm::ConfirmeForm() : ui::Form(u"Confirm", 3975, 495, controls, ui::Form::Role::kDialog) {}
 
 const ui::ControlTable<ConfirmeForm> ConfirmeForm::controls = kControls;
 

@@ -52,7 +52,8 @@ constexpr ui::ControlRow<W> kControls[] = {
 
 }  // namespace
 
-ConfigCompteForm::ConfigCompteForm() : ui::Form(u"Configuration", 11055, 5910, controls) {}
+ConfigCompteForm::ConfigCompteForm()
+    : ui::Form(u"Configuration", 11055, 5910, controls, ui::Form::Role::kDialog) {}
 
 const ui::ControlTable<ConfigCompteForm> ConfigCompteForm::controls = kControls;
 

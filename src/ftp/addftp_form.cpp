@@ -30,7 +30,8 @@ constexpr ui::ControlRow<W> kControls[] = {
 
 }  // namespace
 
-AddFtpForm::AddFtpForm() : ui::Form(u"Add New FTP", 3255, 2895, controls) {}
+AddFtpForm::AddFtpForm()
+    : ui::Form(u"Add New FTP", 3255, 2895, controls, ui::Form::Role::kDialog) {}
 
 const ui::ControlTable<AddFtpForm> AddFtpForm::controls = kControls;
 

@@ -18,7 +18,7 @@ constexpr ui::ControlRow<W> kControls[] = {
 
 }  // namespace
 
-RenameForm::RenameForm() : ui::Form(u"Rename", 3270, 495, controls) {}
+RenameForm::RenameForm() : ui::Form(u"Rename", 3270, 495, controls, ui::Form::Role::kDialog) {}
 
 const ui::ControlTable<RenameForm> RenameForm::controls = kControls;
 

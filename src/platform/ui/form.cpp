@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 
 #include "ui/application.h"
 #include "ui/caption_fit.h"
+#include "ui/spoken.h"
 #include "ui/window_frame.h"
 #include "vb/runtime_error.h"
 
@@ -35,9 +37,11 @@ class Form::Window final : public QWidget {
 public:
     explicit Window(Form& form)
         : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-          form_(&form) {}
+          form_(&form),
+          role_(form.role_ == Role::kDialog ? QAccessible::Dialog : QAccessible::Window) {}
 
     void detach() { form_ = nullptr; }
+    QAccessible::Role role() const { return role_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override {
@@ -58,10 +62,23 @@ protected:
 
 private:
     Form* form_;
+    QAccessible::Role role_;
 };
 
-Form::Form(vb::String caption, int client_width, int client_height)
-    : caption_(std::move(caption)), client_width_(client_width), client_height_(client_height) {}
+Form::Form(vb::String caption, int client_width, int client_height, Role role)
+    : caption_(std::move(caption)),
+      role_(role),
+      client_width_(client_width),
+      client_height_(client_height) {}
+
+// A plain top-level widget would reach the accessibility bus as a filler, which a screen
+// reader passes over in silence when the window opens.
+QAccessibleInterface* Form::accessible_for(const QString& /*class_name*/, QObject* object) {
+    if (auto* window = dynamic_cast<Window*>(object)) {
+        return window_interface(window, window->role());
+    }
+    return notification_interface(object);
+}
 
 Form::~Form() {
     auto& forms = loaded_forms();
@@ -75,6 +92,11 @@ void Form::Load() {
     if (IsLoaded()) {
         return;
     }
+    static const bool interfaces_installed = [] {
+        QAccessible::installFactory(&Form::accessible_for);
+        return true;
+    }();
+    (void)interfaces_installed;
     auto* window = new Window(*this);
     window_ = window;
     window->setWindowTitle(QString::fromStdU16String(caption_));

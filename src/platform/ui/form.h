@@ -15,6 +15,7 @@
 #include "ui/twips.h"
 #include "vb/text.h"
 
+class QAccessibleInterface;
 class QEventLoop;
 
 namespace ui {
@@ -24,13 +25,17 @@ struct ControlRow;
 
 class Form {
 public:
+    // What a screen reader calls the window: the main menu and the working windows are
+    // frames, the windows that rise beside them dialogs.
+    enum class Role { kFrame, kDialog };
+
     // Caption and client size as the window's designer gives them, in twips.
-    Form(vb::String caption, int client_width, int client_height);
+    Form(vb::String caption, int client_width, int client_height, Role role = Role::kFrame);
     // The same, with the table of controls that every load builds into the window `W`.
     template <typename W>
     Form(vb::String caption, int client_width, int client_height,
-         std::span<const ControlRow<W>> controls)
-        : Form(std::move(caption), client_width, client_height) {
+         std::span<const ControlRow<W>> controls, Role role = Role::kFrame)
+        : Form(std::move(caption), client_width, client_height, role) {
         build_controls_ = [this, controls](QWidget& client) { build(client, controls); };
     }
     virtual ~Form();
@@ -84,6 +89,9 @@ private:
     class Window;
     friend class Window;
 
+    // The interfaces the accessibility bus gets for a form's window and its notification.
+    static QAccessibleInterface* accessible_for(const QString& class_name, QObject* object);
+
     // Creates a control of type C inside `container` at `rect` (twips, relative to the
     // container), named `name` as the Qt objectName, at tab index `tab_index`.
     template <typename C>
@@ -106,6 +114,7 @@ private:
     // Builds the table's controls into the client area at every load; empty without a table.
     std::function<void(QWidget&)> build_controls_;
     vb::String caption_;
+    Role role_;
     int client_width_;
     int client_height_;
     // The window manager's frame around the client area while loaded, in the screen's pixels.
