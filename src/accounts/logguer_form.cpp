@@ -33,7 +33,7 @@ constexpr ui::ControlRow<W> kControls[] = {
     {"List",          &W::List,          "Frame1",  u"",                 120,  240, 2295, 3765,  1,
         {.named_by = "Frame1", .sorted = true, .multi_select = kExtended}},
     {"lbl_AA",        &W::lbl_AA,        "Frame1",  u"Ready !!!",        120, 4080, 2295,  375, 14,
-        {.font = &kMessageFont}},
+        {.font = &kMessageFont, .spoken = true}},
     {"btn_unlog",     &W::btn_unlog,     "Frame1",  u"Unlog",            120, 4560, 1095,  255,  2,
         {}, {.click = &W::btn_unlog_Click}},
     {"btn_supprimer", &W::btn_supprimer, "Frame1",  u"Delete",          1320, 4560, 1095,  255,  9,
@@ -54,7 +54,7 @@ constexpr ui::ControlRow<W> kControls[] = {
     {"btn_NU",        &W::btn_NU,        "frm_LOA", u"New User",        1320,  960, 1095,  255, 10,
         {}, {.click = &W::btn_NU_Click}},
     {"lbl_LOA",       &W::lbl_LOA,       "frm_LOA", u"Ready !!!",        120, 1320, 2295,  375, 11,
-        {.font = &kMessageFont}},
+        {.font = &kMessageFont, .spoken = true}},
 };
 // clang-format on
 

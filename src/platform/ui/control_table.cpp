@@ -25,6 +25,7 @@ void set_up(Label& label, std::u16string_view caption, const Extras& extras) {
     if (const Font* font = extras.font) {
         label.setFont(QString::fromLatin1(font->face), font->bold, font->points);
     }
+    label.setSpoken(extras.spoken);  // after the first caption, which is no news
 }
 
 void set_up(Frame& frame, std::u16string_view caption, const Extras& /*extras*/) {

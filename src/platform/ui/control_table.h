@@ -45,6 +45,8 @@ struct Extras {
     bool multi_line = false;
     TextBox::ScrollBars scroll_bars = TextBox::ScrollBars::kNone;
     const Font* font = nullptr;  // label
+    // Label: a message line, whose every new caption a screen reader speaks as news.
+    bool spoken = false;
     bool selected = false;       // option button
     bool enabled = true;
 };

@@ -2,6 +2,7 @@
 
 #include "ui/accessible_name.h"
 #include "ui/frame.h"
+#include "ui/spoken.h"
 
 namespace ui {
 
@@ -21,6 +22,9 @@ void Label::setCaption(const vb::String& caption) {
     setAccessibleName(text);
     if (buddy() != nullptr) {
         set_accessible_name(*buddy(), text);
+    }
+    if (spoken_) {
+        announce(*this, text);
     }
 }
 

@@ -15,11 +15,17 @@ public:
 
     vb::String Caption() const;
     // Shown as plain text; also the accessible name, its own and that of the box it labels.
+    // A message line also has a screen reader speak it, wherever the focus is.
     void setCaption(const vb::String& caption);
+    // Makes the label a message line: every caption set from now on is spoken as news.
+    void setSpoken(bool spoken) { spoken_ = spoken; }
 
     using QLabel::setFont;
     // A face that is not installed falls back to the nearest installed one.
     void setFont(const QString& face, bool bold, double points);
+
+private:
+    bool spoken_ = false;
 };
 
 // Makes `label` the label of `box`: its caption becomes the box's accessible name, the
