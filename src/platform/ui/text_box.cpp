@@ -1,11 +1,46 @@
 #include "ui/text_box.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 
 #include "ui/application.h"
 
 namespace ui {
+
+namespace {
+
+// Tab selects the whole text, as it always has, but only once the focus has arrived: the
+// selection and caret events a selection raises would otherwise reach a screen reader before
+// the focus does, and it would take the box for one it is already in and say nothing of it.
+class LineEditor final : public QLineEdit {
+public:
+    explicit LineEditor(QWidget* parent) : QLineEdit(parent) {}
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const Qt::FocusReason reason = event->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+            reason != Qt::ShortcutFocusReason) {
+            QLineEdit::focusInEvent(event);
+            return;
+        }
+        QFocusEvent without_selection(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&without_selection);
+        QMetaObject::invokeMethod(
+            this,
+            [editor = QPointer<LineEditor>(this)] {
+                if (editor != nullptr && editor->hasFocus() && !editor->text().isEmpty() &&
+                    !editor->hasSelectedText()) {
+                    editor->selectAll();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+};
+
+}  // namespace
 
 TextBox::TextBox(QWidget* parent) : QWidget(parent) {
     setMultiLine(false);
@@ -46,7 +81,7 @@ void TextBox::setMultiLine(bool multi_line, ScrollBars scroll_bars) {
         lines_->setTabChangesFocus(true);  // Tab goes to the next control, as in one line
         connect(lines_, &QPlainTextEdit::textChanged, this, &TextBox::changed);
     } else {
-        line_ = new QLineEdit(this);
+        line_ = new LineEditor(this);
         connect(line_, &QLineEdit::textChanged, this, &TextBox::changed);
     }
     QWidget* inner = editor();
