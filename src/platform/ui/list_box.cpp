@@ -9,6 +9,7 @@
 
 #include "ui/application.h"
 #include "ui/control_errors.h"
+#include "ui/spoken.h"
 #include "vb/runtime_error.h"
 
 namespace ui {
@@ -283,11 +284,7 @@ ListBox::ListBox(QWidget* parent) : QListView(parent), model_(std::make_unique<L
     setTextElideMode(Qt::ElideNone);
     setColumns(false);
     connect(this, &QListView::clicked, this, &ListBox::clicked_item);
-    connect(this, &QListView::doubleClicked, this, [this] {
-        if (dbl_click_) {
-            guarded(dbl_click_);
-        }
-    });
+    connect(this, &QListView::doubleClicked, this, &ListBox::double_clicked_item);
 }
 
 ListBox::~ListBox() {
@@ -426,14 +423,51 @@ void ListBox::clicked_item() {
     }
 }
 
-// Moving to another item, or selecting one, by keyboard counts as a click.
+void ListBox::double_clicked_item() {
+    if (dbl_click_) {
+        guarded(dbl_click_);
+    }
+}
+
+// Moving to another item, or selecting one, by keyboard counts as a click; Enter on the
+// current item as a double-click, so that the keyboard reaches what the mouse does.
 void ListBox::keyPressEvent(QKeyEvent* event) {
     const QModelIndex current = currentIndex();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && dbl_click_) {
+        if (current.isValid()) {
+            double_clicked_item();
+        }
+        return;
+    }
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     QListView::keyPressEvent(event);
     if (currentIndex() != current || selectionModel()->selectedIndexes() != selected) {
         clicked_item();
     }
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    if (QAccessible::isActive()) {
+        // Once the focus has arrived, so that the reader names the list first.
+        QMetaObject::invokeMethod(this, &ListBox::announce_selection, Qt::QueuedConnection);
+    }
+}
+
+void ListBox::announce_selection() {
+    QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        announce(*this, QStringLiteral("nothing selected"));
+        return;
+    }
+    const QModelIndex first = *std::min_element(
+        selected.begin(), selected.end(),
+        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QString spoken = first.data().toString() + QStringLiteral(" selected");
+    if (selected.size() > 1) {
+        spoken += QStringLiteral(", and %1 more").arg(selected.size() - 1);
+    }
+    announce(*this, spoken);
 }
 
 void ListBox::onClick(std::function<void()> handler) {

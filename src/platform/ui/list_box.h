@@ -50,13 +50,18 @@ public:
 
     // Click: the user clicked an item, or moved to or selected one by keyboard.
     void onClick(std::function<void()> handler);
+    // DblClick: the user double-clicked an item, or pressed Enter on the current one.
     void onDblClick(std::function<void()> handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Tells a screen reader which entries are selected, which it cannot ask the list itself.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void clicked_item();
+    void double_clicked_item();
+    void announce_selection();
 
     std::unique_ptr<ListModel> model_;
     std::function<void()> click_;
