@@ -5,6 +5,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -89,7 +90,7 @@ def log_on(login_window, login, password, button="Log"):
 
 
 def x11(*command):
-    return subprocess.run(command, capture_output=True, text=True, check=True).stdout
+    return subprocess.run(command, capture_output=True, text=True, check=True, timeout=10).stdout
 
 
 def geometry(*window):
@@ -123,29 +124,90 @@ def at_its_place(caption, below):
     return True
 
 
+def helper(*command, **options):
+    """A process the session needs beside the program, ended with the session."""
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               **options)
+    HELPERS.append(process)
+    return process
+
+
+HELPERS = []
+
+
 def start_openbox():
     """Starts openbox and waits until it frames new windows: it names itself on the root
-    before it does, so a window of its own, framed, tells."""
+    before it does, so a window of its own, framed, tells. A start that fails says why."""
     here = os.path.dirname(os.path.abspath(__file__))
-    subprocess.Popen(["openbox", "--sm-disable", "--config-file", here + "/openbox-rc.xml"],
-                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    with subprocess.Popen(["xmessage", "-title", "probe", "probe"]) as probe:
-        wait_for(lambda: "=" in x11("xprop", "-name", "probe", "_NET_FRAME_EXTENTS"), "openbox")
-        probe.kill()
+    openbox = helper("openbox", "--sm-disable", "--config-file", here + "/openbox-rc.xml")
+    probe = helper("xmessage", "-title", "probe", "probe")
+
+    def framed():
+        assert openbox.poll() is None, f"openbox ended with status {openbox.returncode}"
+        assert probe.poll() is None, f"the probe window ended with status {probe.returncode}"
+        return "=" in x11("xprop", "-name", "probe", "_NET_FRAME_EXTENTS")
+    wait_for(framed, "openbox to frame a window", timeout=45)
+    probe.kill()
+
+
+# Orca's log is written through a buffer that fills only as events come; line by line, what
+# it said can be read as soon as it is said.
+LINE_BY_LINE = """
+import builtins, functools, runpy, sys
+builtins.open = functools.partial(builtins.open, buffering=1)
+sys.argv = sys.argv[1:]
+runpy.run_path(sys.argv[0], run_name="__main__")
+"""
+
+
+class Orca:
+    """Debian's screen reader, listening to the whole desktop; what it says is read from its
+    debug log, one utterance a line, so no sound device is needed."""
+
+    def __init__(self, folder):
+        self.log, self.said, self.read = os.path.join(folder, "orca.log"), [], 0
+        home = dict(os.environ, XDG_CONFIG_HOME=folder, XDG_DATA_HOME=folder)
+        helper("/usr/bin/python3", "-c", LINE_BY_LINE, "/usr/bin/orca", "--debug-file=" + self.log,
+               env=home)
+        wait_for(lambda: "Screen reader on." in self.heard(), "Orca to start", timeout=60)
+
+    def heard(self):
+        """Everything said so far, utterance by utterance."""
+        if os.path.exists(self.log):
+            with open(self.log, "rb") as log:
+                log.seek(self.read)
+                lines = log.read()
+            lines = lines[:lines.rfind(b"\n") + 1]  # a line being written waits for the next call
+            self.read += len(lines)
+            self.said += re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", lines.decode(errors="replace"))
+        return self.said
 
 
 def main(scenario, status=0, **options):
     """Runs the program from the root, so that c: is its current drive, and no platform named:
-    where an X display answers it must choose X11. Plays the scenario, expects that status."""
+    where an X display answers it must choose X11. Plays the scenario, expects that status.
+    Under openbox Orca listens, and the scenario gets it as its third argument."""
+    with tempfile.TemporaryDirectory() as folder:
+        try:
+            play(scenario, status, folder, **options)
+        finally:
+            for process in reversed(HELPERS):
+                process.kill()
+                process.wait()
+
+
+def play(scenario, status, folder, **options):
+    orca = None
     if os.environ.get("GUICHET_E2E_OPENBOX"):
         start_openbox()
+        orca = Orca(folder)
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     environment.pop("QT_QPA_PLATFORM", None)
     pyatspi.Registry.getDesktop(0).childCount  # the registry first, so that the program finds it
     process = subprocess.Popen([sys.argv[2]], cwd="/", env=environment, **options)
     try:
         app = application()
-        scenario(app, process)
+        scenario(app, process, *([orca] if orca else []))
         ended = process.wait(timeout=30)
     finally:
         if process.poll() is None:

@@ -1,11 +1,14 @@
 """Usage: scenarios.py session|report PROGRAM DATABASE, under an X display and a session bus;
-DATABASE is the program's compiled-in database, holding the example accounts."""
+DATABASE is the program's compiled-in database, holding the example accounts. Under openbox
+the session is played from the keyboard alone, with Orca listening."""
 
 import os
 import re
 import sqlite3
+import subprocess
 import sys
 import tempfile
+import time
 
 import pyatspi
 
@@ -40,6 +43,64 @@ def session(app, process):
     press(control(base, "push button", "Exit"))
 
 
+def keys(*strokes):
+    """Presses keys as a person does, through the X server: xdotool's key names, and "type:"
+    before a text to type."""
+    for stroke in strokes:
+        verb, what = ("type", stroke[5:]) if stroke.startswith("type:") else ("key", stroke)
+        subprocess.run(["xdotool", verb, "--delay", "60", what], check=True, timeout=30)
+
+
+def hears(orca, strokes, *said):
+    """Presses `strokes`, then waits until Orca has said each of `said` (a part of one
+    utterance, or a pattern of a whole one), and checks that it said each of them once."""
+    start = len(orca.heard())
+    keys(*strokes)
+    new = lambda: orca.heard()[start:]  # noqa
+    says = lambda text, line: text.fullmatch(line) if isinstance(text, re.Pattern) else text in line  # noqa
+    wait_for(lambda: all(any(says(text, line) for line in new()) for text in said),
+             f"Orca to say {said} (it said {new()})", timeout=20)
+    time.sleep(0.5)  # long enough for a second utterance to follow the first
+    for text in said:
+        count = sum(bool(says(text, line)) for line in new())
+        assert count == 1, f"Orca said {text!r} {count} times: {new()}"
+
+
+def spoken_session(app, process, orca):
+    """Every outcome of the login window spoken, every window announced with its role, every
+    stop with its name, from the keyboard alone: Tab walks, space presses, Enter walks a
+    folder. Windows are waited for until they rest, since input to a sliding window is lost."""
+    window(app, "Base")
+    wait_for(lambda: any("Base frame" in line for line in orca.heard()), "Orca to say the menu")
+    hears(orca, ["Tab", "space"], "Login frame", "List with 2 items", "nothing selected")
+    opened(app, "Login")
+    hears(orca, ["Tab", "Tab"], "Login : text")
+    hears(orca, ["type:alice", "Tab"], "Password : password text")
+    hears(orca, ["type:wrong", "Tab", "space"], "notification Wrong Informations")
+    hears(orca, ["shift+Tab", "shift+Tab", "type:alice", "Tab", "type:wonder", "Tab", "space"],
+          "notification Loggued As alice" + " " * 45)
+    hears(orca, ["shift+Tab", "shift+Tab", "type:dana", "Tab", "type:first", "Tab", "Tab",
+                 "Tab", "space"], "Confirm dialog", "Confirm Password : password text")
+    opened(app, "Confirm", below=["Login"])
+    hears(orca, ["type:first", "Tab", "space"], "notification New User Added")
+    hears(orca, ["shift+Tab"] * 4 + ["type:dana", "Tab", "type:first", "Tab", "space"],
+          "notification Loggued As dana")
+    hears(orca, ["shift+Tab"] * 4, "List with 5 items", "nothing selected")
+    hears(orca, ["End"] + ["Tab"] * 5 + ["space"], "notification Account Deleted")
+    hears(orca, ["shift+Tab"] * 5 + ["type:alice"], "alice")
+    hears(orca, ["Tab"] * 7 + ["space"], "Change Password dialog", "notification alice")
+    opened(app, "Change Password", below=["Login", "Base"])
+    hears(orca, ["type:wonder", "Tab", "type:secret", "Tab", "type:secret", "Tab", "space"],
+          "notification Password Changed")
+    hears(orca, ["alt+Tab", "Tab", "Tab", "space"], "FTP frame")
+    opened(app, "FTP")
+    hears(orca, ["Tab"], "FTP Files", "nothing selected")
+    hears(orca, ["Tab"], "Files->c: panel", "List with", "nothing selected")
+    hears(orca, ["Down", "Down", "Return"], "notification Files->c:\\")  # a folder of the root
+    hears(orca, ["Home", "Return"], re.compile(r"notification Files->c:\.?"))  # and back
+    keys("alt+Tab", "Tab", "space")
+
+
 def behind_the_report(app, process):
     """With the run-time error report up, a press behind it runs no handler; the program ends
     with the report on stderr and its status once the box is dismissed."""
@@ -64,4 +125,4 @@ if __name__ == "__main__":
             errors.seek(0)
             assert "Run-time error '" in errors.read(), "no run-time error reported"
     else:
-        main(session)
+        main(spoken_session if os.environ.get("GUICHET_E2E_OPENBOX") else session)
