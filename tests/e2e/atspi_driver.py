@@ -14,6 +14,8 @@ TWIPS_PER_PIXEL = 15  # the screen is at 96 DPI
 
 
 def wait_for(condition, what, timeout=30.0):
+    """Polls `condition` until it holds; `what` says what is awaited, or makes it say so at
+    the end."""
     deadline, last_error = time.monotonic() + timeout, None
     while time.monotonic() < deadline:
         try:
@@ -22,7 +24,8 @@ def wait_for(condition, what, timeout=30.0):
         except Exception as error:  # the tree changes under us while windows come and go
             last_error = error
         time.sleep(0.05)
-    raise AssertionError(f"timed out waiting for {what} ({last_error})")
+    raise AssertionError(f"timed out waiting for {what() if callable(what) else what} "
+                         f"({last_error})")
 
 
 def children(accessible):
@@ -179,7 +182,9 @@ class Orca:
                 lines = log.read()
             lines = lines[:lines.rfind(b"\n") + 1]  # a line being written waits for the next call
             self.read += len(lines)
-            self.said += re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", lines.decode(errors="replace"))
+            said = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'", lines.decode(errors="replace"),
+                              re.DOTALL)
+            self.said += [re.sub(r"\n {18}", "\n", text) for text in said]  # the log's indent
         return self.said
 
 

@@ -59,7 +59,7 @@ def hears(orca, strokes, *said):
     new = lambda: orca.heard()[start:]  # noqa
     says = lambda text, line: text.fullmatch(line) if isinstance(text, re.Pattern) else text in line  # noqa
     wait_for(lambda: all(any(says(text, line) for line in new()) for text in said),
-             f"Orca to say {said} (it said {new()})", timeout=20)
+             lambda: f"Orca to say {said} (it said {new()})", timeout=20)
     time.sleep(0.5)  # long enough for a second utterance to follow the first
     for text in said:
         count = sum(bool(says(text, line)) for line in new())
@@ -101,16 +101,21 @@ def spoken_session(app, process, orca):
     keys("alt+Tab", "Tab", "space")
 
 
-def behind_the_report(app, process):
+def behind_the_report(app, process, orca):
     """With the run-time error report up, a press behind it runs no handler; the program ends
-    with the report on stderr and its status once the box is dismissed."""
+    with the report on stderr and its status once the box is dismissed. A screen reader speaks
+    the report as an alert, its whole text."""
     base = window(app, "Base")
     press(control(base, "push button", "Login"))
     # The accounts stay readable, so that the log on gets as far as the access rights.
     with sqlite3.connect(sys.argv[3]) as connection:
         connection.execute("ALTER TABLE acceder RENAME TO acceder_gone")
-    log_on(window(app, "Login"), "bob", "builder")
+    window(app, "Login")
+    keys("Tab", "Tab", "type:bob", "Tab", "type:builder", "Tab", "space")
     report, exit_button = control(app, "alert"), control(base, "push button", "Exit")
+    text = control(report, "label").name
+    wait_for(lambda: "alert Guichet." in orca.heard() and any(text in x for x in orca.heard()),
+             lambda: f"Orca to speak the alert {text!r} (it said {orca.heard()})", timeout=20)
     press(exit_button)  # the button is let up just before its click is delivered
     wait_for(lambda: process.poll() is not None
              or not exit_button.getState().contains(pyatspi.STATE_PRESSED), "\"Exit\" let up")
