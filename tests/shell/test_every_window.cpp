@@ -1,6 +1,6 @@
 // Every window as its control table lays it out (each control named, in its container, at its
 // place, showing its caption or initial text, a label's own font, a password box's mask, Tab
-// following the tab indices), and as people meet it: its caption, what a screen reader speaks
+// following the tab indices), and as people meet it: its caption and role, what a screen reader speaks
 // for each control, the Tab order from the control focused on opening, no caption cut off, no
 // control across its frame's border.
 #include <gtest/gtest.h>
@@ -67,7 +67,7 @@ std::vector<Placed> rows_of() {
 
 struct Window {
     const char* name;
-    const char16_t* caption;
+    const char* announced;  // the caption and the role a screen reader gives the window
     ui::Form& (*open)();  // loads the window over the windows it opens from
     std::vector<Placed> (*rows)();
     // "control=spoken name" joined by ";", in Tab order from the control focused on opening.
@@ -93,32 +93,32 @@ ui::Form& carnet_searching() {
 // The anchors that catch a mistaken table: what a user reads and hears, written out here.
 // clang-format off
 const Window kWindows[] = {
-    {"base", u"Base", opened<base>, rows_of<BaseForm>,
+    {"base", "Base frame", opened<base>, rows_of<BaseForm>,
      "btn_quitter=Exit;btn_logger=Login;btn_carnet=Adress Book;btn_ftp=FTP"},
-    {"logguer", u"Login", opened<logguer>, rows_of<LogguerForm>,
+    {"logguer", "Login frame", opened<logguer>, rows_of<LogguerForm>,
      "List=Active Account;btn_unlog=Unlog;txt_psd=Login :;txt_pwd=Password :;btn_logguer=Log;"
      "btn_supprimer=Delete;btn_NU=New User;btn_chgpwd=Change Password;btn_cfg=Configuration"},
-    {"Confirme", u"Confirm", opened<logguer, Confirme>, rows_of<ConfirmeForm>,
+    {"Confirme", "Confirm dialog", opened<logguer, Confirme>, rows_of<ConfirmeForm>,
      "Text1=Confirm Password :;Command1=Ok"},
-    {"changepwd", u"Change Password", opened<logguer, changepwd>, rows_of<ChangePwdForm>,
+    {"changepwd", "Change Password dialog", opened<logguer, changepwd>, rows_of<ChangePwdForm>,
      "txt_old=Old :;txt_new=New :;txt_conf=Confirm :;btn_ok=OK;btn_cancel=Cancel"},
-    {"configcompte", u"Configuration", opened<logguer, configcompte>, rows_of<ConfigCompteForm>,
+    {"configcompte", "Configuration dialog", opened<logguer, configcompte>, rows_of<ConfigCompteForm>,
      "lst_cmpt=Access Right;Check1=Public;Check2=Private;Check3=Public;Check4=Private;"
      "List2=Public :;List3=Private :;Command1=Add / Configure;Command2=Delete;List4=Public :;"
      "List5=Private :;Command4=Configure;Command5=Delete;Command6=New"},
-    {"carnet", u"Address Book", carnet_searching, rows_of<CarnetForm>,
+    {"carnet", "Address Book frame", carnet_searching, rows_of<CarnetForm>,
      "txt_fname=First Name :;txt_lname=Last Name :;txt_adr=Address :;txt_cp=Zip Code :;"
      "txt_ville=City :;cmb_phone=Phone :;cmb_mail=E-Mail :;cmd_save=Save;cmd_new=New;"
      "cmd_del=Delete;chk_prv=Private;cmb_num=Informations;cmb_fax=Fax :;cmb_site=Site :;"
      "txt_search=Search;rdo_FRN=First Name;chk_search=Search"},
-    {"ftp", u"FTP", opened<ftp>, rows_of<FtpForm>,
+    {"ftp", "FTP frame", opened<ftp>, rows_of<FtpForm>,
      "btn_delFTP=Delete;lst_FTP=FTP Files;lst_FILE=Files->c:;btn_cfgFTP=Add / Configure;"
      "cmb_selFTP=FTP Files;Command1=Delete;Command2=Rename;Command3=Cut;Command4=Copy;"
      "Command5=Paste;drive=Files->c:", "Files->c:"},
-    {"addftp", u"Add New FTP", opened<ftp, addftp>, rows_of<AddFtpForm>,
+    {"addftp", "Add New FTP dialog", opened<ftp, addftp>, rows_of<AddFtpForm>,
      "Check1=Private;Text1=Login :;Text2=Password :;Text3=Adress :;Text4=Port :;Text5=Name :;"
      "btn_rplc=Replace;btn_cancel=Cancel;Command1=Add"},
-    {"rename", u"Rename", opened<ftp, static_cast<RenameForm& (*)()>(rename)>, rows_of<RenameForm>,
+    {"rename", "Rename dialog", opened<ftp, static_cast<RenameForm& (*)()>(rename)>, rows_of<RenameForm>,
      "Text1=New Name :;Command1=Ok"},  // not the C library's rename
 };
 // clang-format on
@@ -288,7 +288,9 @@ TEST_P(WindowControls, ShowsItsTableAndReadsAsItsUsersExpect) {
         expected.push_back(describe(row));
     }
     EXPECT_EQ(as_shown(form, window.rows()), expected);
-    EXPECT_EQ(form.Caption(), window.caption);
+    const bool dialog = QAccessible::queryAccessibleInterface(form.window())->role() ==
+                        QAccessible::Dialog;
+    EXPECT_EQ(vb::to_utf8(form.Caption()) + (dialog ? " dialog" : " frame"), window.announced);
     EXPECT_EQ(tab_walk(form), window.spoken);
     EXPECT_EQ(cut_off(form), std::vector<std::string>{});
 }
