@@ -77,6 +77,8 @@ def spoken_session(app, process, orca):
     hears(orca, ["Tab", "Tab"], "Login : text")
     hears(orca, ["type:alice", "Tab"], "Password : password text")
     hears(orca, ["type:wrong", "Tab", "space"], "notification Wrong Informations")
+    hears(orca, ["shift+Tab", "shift+Tab", "type:alice", "Tab", "type:wrong", "Tab", "space"],
+          "notification Wrong Informations")  # the same text again is news again
     hears(orca, ["shift+Tab", "shift+Tab", "type:alice", "Tab", "type:wonder", "Tab", "space"],
           "notification Loggued As alice" + " " * 45)
     hears(orca, ["shift+Tab", "shift+Tab", "type:dana", "Tab", "type:first", "Tab", "Tab",
