@@ -9,5 +9,7 @@
 namespace ui {
 
 void set_accessible_name(QWidget& control, const QString& name);
+// The widget's own name only, and only when it is new.
+void set_own_accessible_name(QWidget& widget, const QString& name);
 
 }  // namespace ui

@@ -35,7 +35,7 @@ void Frame::setCaption(const vb::String& caption) {
     const QString text = QString::fromStdU16String(caption);
     setTitle(text);
     fit_margins();  // the group box measured its own title
-    setAccessibleName(text);
+    set_own_accessible_name(*this, text);
     for (const QPointer<QWidget>& box : named_) {
         if (box != nullptr) {
             set_accessible_name(*box, text);

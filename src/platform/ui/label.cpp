@@ -18,8 +18,9 @@ vb::String Label::Caption() const {
 
 void Label::setCaption(const vb::String& caption) {
     const QString text = QString::fromStdU16String(caption);
+    // The name first: a label without one tells of its new text itself, a second event.
+    set_own_accessible_name(*this, text);
     setText(text);
-    setAccessibleName(text);
     if (buddy() != nullptr) {
         set_accessible_name(*buddy(), text);
     }
