@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QStyle>
@@ -78,17 +79,24 @@ void Frame::changeEvent(QEvent* event) {
     }
 }
 
-void Frame::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
+void Frame::paintEvent(QPaintEvent* event) {
     const QRect caption = caption_rect();
     const int line = line_width();
+    const QRect border = border_rect();
+    // A control inside that repaints leaves the border and the caption as they stand.
+    const QRegion drawn =
+        QRegion(border).subtracted(border.adjusted(2 * line, 2 * line, -2 * line, -2 * line)) +
+        caption;
+    if (!event->region().intersects(drawn)) {
+        return;
+    }
+    QPainter painter(this);
     // The line stops a little short of the caption on either side; without one it runs on.
     const QRect gap = title().isEmpty() ? QRect()
                                         : fontMetrics()
                                               .boundingRect(caption, kCaptionFlags, title())
                                               .intersected(caption)
                                               .adjusted(-line, 0, line, 0);
-    const QRect border = border_rect();
     const QSize edge = border.size() - QSize(line, line);
     painter.save();
     painter.setClipRegion(QRegion(rect()).subtracted(gap));
