@@ -2,7 +2,6 @@
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
-#include <QScopeGuard>
 #include <QWidget>
 
 namespace ui {
@@ -69,38 +68,7 @@ private:
     Notification* notification() const { return notification_of(*widget()); }
 };
 
-const QObject* unheard_object = nullptr;
-QAccessible::UpdateHandler outer_handler = nullptr;
-
-void pass_all_but_unheard(QAccessibleEvent* event) {
-    if (event->object() == unheard_object) {
-        return;
-    }
-    if (outer_handler != nullptr) {
-        outer_handler(event);
-        return;
-    }
-    // On to the bridge, as if no handler stood in the way.
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(&pass_all_but_unheard);
-}
-
 }  // namespace
-
-void unheard(const QObject& object, const std::function<void()>& change) {
-    if (!QAccessible::isActive() || unheard_object != nullptr) {
-        change();
-        return;
-    }
-    unheard_object = &object;
-    outer_handler = QAccessible::installUpdateHandler(&pass_all_but_unheard);
-    const auto restore = qScopeGuard([] {
-        QAccessible::installUpdateHandler(outer_handler);
-        unheard_object = nullptr;
-    });
-    change();
-}
 
 void announce(const QWidget& control, const QString& text) {
     if (!QAccessible::isActive()) {

@@ -1,14 +1,11 @@
 #include "ui/text_box.h"
 
-#include <QAccessible>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QSignalBlocker>
 
 #include "ui/application.h"
-#include "ui/spoken.h"
 
 namespace ui {
 
@@ -19,12 +16,10 @@ namespace {
 // the focus does, and it would take the box for one it is already in and say nothing of it.
 class LineEditor final : public QLineEdit {
 public:
-    LineEditor(QWidget* parent, std::function<void()> before_focus)
-        : QLineEdit(parent), before_focus_(std::move(before_focus)) {}
+    explicit LineEditor(QWidget* parent) : QLineEdit(parent) {}
 
 protected:
     void focusInEvent(QFocusEvent* event) override {
-        before_focus_();
         const Qt::FocusReason reason = event->reason();
         if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
             reason != Qt::ShortcutFocusReason) {
@@ -43,9 +38,6 @@ protected:
             },
             Qt::QueuedConnection);
     }
-
-private:
-    std::function<void()> before_focus_;
 };
 
 }  // namespace
@@ -74,7 +66,6 @@ void TextBox::setMultiLine(bool multi_line, ScrollBars scroll_bars) {
     delete lines_;
     line_ = nullptr;
     lines_ = nullptr;
-    change_untold_ = false;
     if (multi_line) {
         lines_ = new QPlainTextEdit(this);
         const bool horizontal =
@@ -90,9 +81,7 @@ void TextBox::setMultiLine(bool multi_line, ScrollBars scroll_bars) {
         lines_->setTabChangesFocus(true);  // Tab goes to the next control, as in one line
         connect(lines_, &QPlainTextEdit::textChanged, this, &TextBox::changed);
     } else {
-        // A change still untold is told before the focus arrives, while a screen reader
-        // passes over the box's text.
-        line_ = new LineEditor(this, [this] { tell_change(); });
+        line_ = new LineEditor(this);
         connect(line_, &QLineEdit::textChanged, this, &TextBox::changed);
     }
     QWidget* inner = editor();
@@ -115,59 +104,11 @@ vb::String TextBox::Text() const {
 
 void TextBox::setText(const vb::String& text) {
     const QString value = QString::fromStdU16String(text);
-    if (line_ == nullptr) {
-        lines_->setPlainText(value);
-    } else if (QAccessible::isActive() && !line_->hasFocus()) {
-        set_unheard(value);
-    } else {
-        tell_change();
+    if (line_ != nullptr) {
         line_->setText(value);
-    }
-}
-
-// A screen reader follows the text of the box it is in only, and reads another box afresh
-// when it gets there: a box that a handler fills and empties again has no news for it.
-void TextBox::set_unheard(const QString& text) {
-    if (!change_untold_) {
-        change_untold_ = true;
-        told_ = heard_text();
-        QMetaObject::invokeMethod(this, &TextBox::tell_change, Qt::QueuedConnection);
-    }
-    const QString before = line_->text();
-    {
-        // The Change handler runs after, where what it does is heard.
-        const QSignalBlocker quiet(line_);
-        unheard(*line_, [&] { line_->setText(text); });
-    }
-    if (line_->text() != before) {
-        changed();
-    }
-}
-
-void TextBox::tell_change() {
-    if (!change_untold_ || line_ == nullptr) {
-        return;
-    }
-    change_untold_ = false;
-    const QString now = heard_text();
-    if (now == told_ || !QAccessible::isActive()) {
-        return;
-    }
-    if (told_.isEmpty()) {
-        QAccessibleTextInsertEvent inserted(line_, 0, now);
-        QAccessible::updateAccessibility(&inserted);
-    } else if (now.isEmpty()) {
-        QAccessibleTextRemoveEvent removed(line_, 0, told_);
-        QAccessible::updateAccessibility(&removed);
     } else {
-        QAccessibleTextUpdateEvent replaced(line_, 0, told_, now);
-        QAccessible::updateAccessibility(&replaced);
+        lines_->setPlainText(value);
     }
-}
-
-// A password as the box shows it.
-QString TextBox::heard_text() const {
-    return line_->echoMode() == QLineEdit::Normal ? line_->text() : line_->displayText();
 }
 
 void TextBox::setPasswordChar(char16_t character) {

@@ -39,18 +39,10 @@ protected:
 
 private:
     void changed();
-    // A one-line box without the focus is set without the toolkit's step by step events (the
-    // text replaced, the caret moved, once for each setting); a screen reader is told what it
-    // holds once the handler that set it has run, if that differs from what it last heard.
-    void set_unheard(const QString& text);
-    void tell_change();
-    QString heard_text() const;
 
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* lines_ = nullptr;
     std::function<void()> change_;
-    bool change_untold_ = false;
-    QString told_;  // the text a screen reader last heard of, while a change is untold
 };
 
 }  // namespace ui
