@@ -1,8 +1,8 @@
 // Every window as its control table lays it out (each control named, in its container, at its
 // place, showing its caption or initial text, a label's own font, a password box's mask, Tab
-// following the tab indices), and as people meet it: its caption and role, what a screen reader speaks
-// for each control, the Tab order from the control focused on opening, no caption cut off, no
-// control across its frame's border.
+// following the tab indices), and as people meet it: its caption and role, what a screen
+// reader speaks for each control, the Tab order from the control focused on opening, no
+// caption cut off, no control across its frame's border.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -68,7 +68,7 @@ std::vector<Placed> rows_of() {
 struct Window {
     const char* name;
     const char* announced;  // the caption and the role a screen reader gives the window
-    ui::Form& (*open)();  // loads the window over the windows it opens from
+    ui::Form& (*open)();    // loads the window over the windows it opens from
     std::vector<Placed> (*rows)();
     // "control=spoken name" joined by ";", in Tab order from the control focused on opening.
     const char* spoken;
@@ -288,8 +288,8 @@ TEST_P(WindowControls, ShowsItsTableAndReadsAsItsUsersExpect) {
         expected.push_back(describe(row));
     }
     EXPECT_EQ(as_shown(form, window.rows()), expected);
-    const bool dialog = QAccessible::queryAccessibleInterface(form.window())->role() ==
-                        QAccessible::Dialog;
+    const bool dialog =
+        QAccessible::queryAccessibleInterface(form.window())->role() == QAccessible::Dialog;
     EXPECT_EQ(vb::to_utf8(form.Caption()) + (dialog ? " dialog" : " frame"), window.announced);
     EXPECT_EQ(tab_walk(form), window.spoken);
     EXPECT_EQ(cut_off(form), std::vector<std::string>{});

@@ -47,7 +47,7 @@ struct Extras {
     const Font* font = nullptr;  // label
     // Label: a message line, whose every new caption a screen reader speaks as news.
     bool spoken = false;
-    bool selected = false;       // option button
+    bool selected = false;  // option button
     bool enabled = true;
 };
 

@@ -455,7 +455,10 @@ void ListBox::focusInEvent(QFocusEvent* event) {
 }
 
 void ListBox::announce_selection() {
-    QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (!hasFocus()) {
+        return;  // gone on meanwhile: the news would be of another control
+    }
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         announce(*this, QStringLiteral("nothing selected"));
         return;
