@@ -170,7 +170,7 @@ runpy.run_path(sys.argv[0], run_name="__main__")
 
 class Orca:
     """Debian's screen reader, listening to the whole desktop; what it says is read from its
-    debug log, one utterance a line, so no sound device is needed."""
+    debug log, so no sound device is needed."""
 
     def __init__(self, folder):
         self.log, self.said, self.read = os.path.join(folder, "orca.log"), [], 0
@@ -184,12 +184,14 @@ class Orca:
         if os.path.exists(self.log):
             with open(self.log, "rb") as log:
                 log.seek(self.read)
-                lines = log.read()
-            lines = lines[:lines.rfind(b"\n") + 1]  # a line being written waits for the next call
-            self.read += len(lines)
-            said = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'", lines.decode(errors="replace"),
-                              re.DOTALL)
-            self.said += [re.sub(r"\n {18}", "\n", text) for text in said]  # the log's indent
+                data = log.read()
+            said = list(re.finditer(rb"SPEECH OUTPUT: '(.*?)' ?\{'", data, re.DOTALL))
+            end = said[-1].end() if said else 0
+            # An utterance of several lines may be half written: it waits for the next call.
+            pending = data.find(b"SPEECH OUTPUT: '", end)
+            self.read += pending if pending >= 0 else max(end, data.rfind(b"\n") + 1)
+            self.said += [re.sub(r"\n {18}", "\n", text[1].decode(errors="replace"))
+                          for text in said]  # the log indents the lines after the first
         return self.said
 
 
