@@ -83,6 +83,7 @@ std::string back_up(const std::string& path) {
 }  // namespace
 
 int fix(const std::string& path) {
+    require_readable(path);  // before any owner or mode is given to what stands there
     set_shared_access(path);
     const auto found = problems_of(path);
     for (const Problem& problem : found) {

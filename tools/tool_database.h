@@ -15,7 +15,8 @@
 
 namespace tool {
 
-// Stops with kUnusable where the file is missing or cannot be read.
+// Stops with kUnusable where the file is missing, is no regular file (a folder, a pipe, a
+// device) or cannot be read; never opens it.
 void require_readable(const std::string& path);
 
 class ToolDatabase final {

@@ -1,7 +1,8 @@
 // The commands that act on a whole file: create, and the refusals of create, upgrade, check
-// and fix, each leaving the file as it was. What upgrade does is checked with the package,
-// whose maintainer script runs it.
+// and fix, each leaving the file as it was; every command's refusal of what is no file. What
+// upgrade does is checked with the package, whose maintainer script runs it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -66,6 +67,39 @@ TEST(FileCommands, RefuseWhatTheyCannotUseAndLeaveItAsItWas) {
             << refused.out << refused.error;
         EXPECT_EQ(bytes_of(file), before);
     }
+}
+
+// Every command refuses at once what is no regular file, and opens none: a pipe with no
+// writer would hold an open for reading past the deadline.
+TEST(FileCommands, RefuseAtOnceWhatIsNoRegularFile) {
+    // The file commands name it; the others reach it through -d.
+    const QStringList lines =
+        QString(
+            "create %1|upgrade %1|check %1|fix %1|account add a p|account remove a|account "
+            "list|grant a b|revoke a b|site add a --name n --address x|site remove a n|site "
+            "list|contact add a --num 1 --last-name n|contact remove a 1|contact list")
+            .split('|');
+    const test_support::ScratchDatabase scratch{false};
+    const auto folder = scratch.folder() / "folder", pipe = scratch.folder() / "pipe";
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {folder.string(), pipe.string(), std::string("/dev/null")}) {
+        for (const QString& text : lines) {
+            QStringList line = (text.contains("%1") ? text : "-d %1 " + text).split(' ');
+            line.replaceInStrings("%1", QString::fromStdString(path));
+            SCOPED_TRACE(line.join(' ').toStdString());
+            const ToolRun refused = tool(line, 3000);
+            const bool create = line[0] == "create";
+            EXPECT_EQ(refused.status, create ? 1 : 2);
+            EXPECT_EQ(refused.error,
+                      "guichet-db: " +
+                          (create ? "'" + path + "' already exists; it is left as it is"
+                                  : "cannot use '" + path + "': not a regular file") +
+                          "\n");
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.folder()), {}), 3);
 }
 
 }  // namespace

@@ -20,10 +20,14 @@ struct ToolRun {
     std::string error;
 };
 
-inline ToolRun tool(const QStringList& arguments) {
+// A run past `deadline` milliseconds is killed, and its status is -1.
+inline ToolRun tool(const QStringList& arguments, int deadline = 20000) {
     QProcess process;
     process.start(TOOL, arguments);
-    process.waitForFinished(20000);
+    if (!process.waitForFinished(deadline)) {
+        process.kill();
+        process.waitForFinished();
+    }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};
