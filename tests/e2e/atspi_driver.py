@@ -1,6 +1,7 @@
 """Drives Guichet as an assistive technology would, only through the accessibility bus, and
 reads where its windows rest from the X server as any X client sees them (xwininfo, xprop)."""
 
+import math
 import os
 import re
 import subprocess
@@ -10,7 +11,10 @@ import time
 
 import pyatspi
 
-TWIPS_PER_PIXEL = 15  # the screen is at 96 DPI
+# The screen's DPI as a desktop sets it (Xft.dpi): the toolkit scales its windows by DPI / 96,
+# and the X server's pixels, in which the frames are read, are the screen's own.
+DPI = int(os.environ.get("GUICHET_E2E_DPI", "96"))
+TWIPS_PER_PIXEL = 1440 / DPI
 
 
 def wait_for(condition, what, timeout=30.0):
@@ -111,19 +115,31 @@ def outer_frame(caption):
     return x - left, y - top, width + left + right, height + top + bottom
 
 
+def sizes(pixels):
+    """Every size in twips that the toolkit shows as that many of the screen's pixels."""
+    return range(math.ceil((pixels - 0.5) * TWIPS_PER_PIXEL),
+                 math.floor((pixels + 0.5) * TWIPS_PER_PIXEL) + 1)
+
+
 def at_its_place(caption, below):
     """A working window slides in from the right onto the baseline, a dialog rises beside the
-    windows below it; the rules count in twips, the frame rests at the nearest pixel."""
+    windows below it; the rules count in twips, the frame rests at the nearest pixel. A size
+    read back from pixels is known to half a pixel only: where the rule rounds it down to a
+    step every size it may be is tried, elsewhere each size read widens the leeway by as much."""
     _, _, screen_width, screen_height = (TWIPS_PER_PIXEL * v for v in geometry("-root"))
     x, y, width, height = outer_frame(caption)
-    width, height = width * TWIPS_PER_PIXEL, height * TWIPS_PER_PIXEL
     if below:
         beside = sum(outer_frame(w)[2] * TWIPS_PER_PIXEL + 10 for w in below)
-        left, top = screen_width - beside - width, screen_height - 400 - 40 * (height // 40)
+        lefts, x_sizes = {screen_width - beside - width * TWIPS_PER_PIXEL}, 1 + len(below)
+        tops, y_sizes = {screen_height - 400 - 40 * (h // 40) for h in sizes(height)}, 0
     else:
-        left, top = screen_width - 40 * (width // 40), screen_height - height - 400
-    assert abs(x - left / TWIPS_PER_PIXEL) <= 0.5 and abs(y - top / TWIPS_PER_PIXEL) <= 0.5, \
-        f"{caption!r} rests at ({x}, {y}), not at the pixel nearest to twips {left, top}"
+        lefts, x_sizes = {screen_width - 40 * (w // 40) for w in sizes(width)}, 0
+        tops, y_sizes = {screen_height - height * TWIPS_PER_PIXEL - 400}, 1
+
+    def near(pixel, places, sizes_read):
+        return any(abs(pixel - p / TWIPS_PER_PIXEL) <= 0.5 * (1 + sizes_read) for p in places)
+    assert near(x, lefts, x_sizes) and near(y, tops, y_sizes), \
+        f"{caption!r} rests at ({x}, {y}), not at the pixel nearest to twips {lefts, tops}"
     return True
 
 
@@ -213,6 +229,9 @@ def play(scenario, status, folder, **options):
     if os.environ.get("GUICHET_E2E_OPENBOX"):
         start_openbox()
         orca = Orca(folder)
+    # As desktops set a scale: the X resource the toolkit reads, not a variable of its own.
+    subprocess.run(["xrdb", "-merge"], input=f"Xft.dpi: {DPI}\n", text=True, check=True,
+                   timeout=10)
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     environment.pop("QT_QPA_PLATFORM", None)
     pyatspi.Registry.getDesktop(0).childCount  # the registry first, so that the program finds it
