@@ -48,6 +48,13 @@ protected:
     }
 
     static void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // A modal dialog's button that should close it; the dialog is unloaded if it did not, so
+    // that the handler that showed it resumes either way.
+    static void close_by(QWidget* button, ui::Form& dialog) {
+        press(button);
+        EXPECT_FALSE(dialog.IsLoaded()) << vb::to_utf8(dialog.Caption()) << " still open";
+        dialog.Unload();
+    }
 
     static void log_on(const vb::String& login, const vb::String& password) {
         logguer().txt_psd->setText(login);
@@ -63,7 +70,7 @@ protected:
             ++confirmations;
             EXPECT_EQ(dialog.Left(), ui::Screen::Width() - logguer().Width() - dialog.Width() - 10);
             Confirme().Text1->setText(confirmation);
-            press(Confirme().Command1);
+            close_by(Confirme().Command1, dialog);
         });
         logguer().txt_psd->setText(login);
         logguer().txt_pwd->setText(password);
@@ -71,10 +78,12 @@ protected:
         ui::set_modal_hook({});
     }
 
-    // "Change Password" for what is selected, the three boxes typed and OK pressed; returns
-    // the entry chosen, as lbl_AA showed it while the window, left of both others, was open.
+    // "Change Password" for what is selected, the three boxes typed and `button` pressed;
+    // returns the entry chosen, as lbl_AA showed it while the window, left of both others, was
+    // open.
     std::string change(const vb::String& old_password, const vb::String& new_password,
-                       const vb::String& confirmation) {
+                       const vb::String& confirmation,
+                       ui::CommandButton* ChangePwdForm::*button = &ChangePwdForm::btn_ok) {
         std::string chosen = "(no window)";
         ui::set_modal_hook([&](ui::Form& dialog) {
             EXPECT_EQ(dialog.Left(), ui::Screen::Width() - logguer().Width() - base().Width() -
@@ -83,7 +92,7 @@ protected:
             changepwd().txt_old->setText(old_password);
             changepwd().txt_new->setText(new_password);
             changepwd().txt_conf->setText(confirmation);
-            press(changepwd().btn_ok);
+            close_by(changepwd().*button, dialog);
         });
         press(logguer().btn_chgpwd);
         ui::set_modal_hook({});

@@ -9,6 +9,7 @@ protected:
     ChangePassword() {
         add_account("ann", "pw");
         add_access("ann", "carol");
+        add_access("ann", "bea");
         log_on(u"ann", u"pw");
     }
 };
@@ -16,7 +17,8 @@ protected:
 TEST_F(ChangePassword, EachOutcomeHasItsMessageAndOnlyAChangeWrites) {
     const struct {
         const char16_t *item, *old_password, *new_password, *confirmation;
-        const char* message;
+        std::string message;
+        ui::CommandButton* ChangePwdForm::*button = &ChangePwdForm::btn_ok;
     } cases[] = {
         {u"ann", u"", u"", u"", "Unchanged Password"},
         {u"ann", u"pw", u"pw", u"x", "Unchanged Password"},
@@ -25,13 +27,14 @@ TEST_F(ChangePassword, EachOutcomeHasItsMessageAndOnlyAChangeWrites) {
         {u"ann", u"pw", u"new", u"new ", "Wrong Confimation"},
         {u"carol", u"pw", u"new", u"new", "Unknow Account"},  // an access entry
         {u"ann", u"PW", u"new", u"new", "Wrong Password"},
-        {u" Public", u"", u"x", u"x", "Password Changed"},  // on no row
+        {u"ann", u"pw", u"new", u"new", filled("ann"), &ChangePwdForm::btn_cancel},  // as chosen
+        {u" Public", u"", u"x", u"x", "Password Changed"},                           // on no row
     };
     const std::string rows = db.dump();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         select({c.item});
-        EXPECT_EQ(change(c.old_password, c.new_password, c.confirmation),
+        EXPECT_EQ(change(c.old_password, c.new_password, c.confirmation, c.button),
                   filled(vb::to_utf8(c.item)));
         EXPECT_EQ(active_line(), c.message);
     }
@@ -57,16 +60,20 @@ TEST_F(ChangePassword, TheNewPasswordIsStoredWholeAndCountsFromTheNextLogOn) {
     EXPECT_TRUE(stored("ann", u"fourth"));
 }
 
-// Of several items the last chosen counts; with none, the last choice, which may lie beyond
-// the list and name nothing.
+// Of several items the last in the list counts, for "Configuration" too, whatever the order of
+// the clicks; with none, the last choice, which may lie beyond the list and name nothing.
 TEST_F(ChangePassword, TheEntryIsTheLastChosen) {
     EXPECT_EQ(change(u"", u"", u""), filled(" Public"));
-    select({u" Public", u"carol"});
+    select({u"carol", u" Public", u"bea"});
     EXPECT_EQ(change(u"", u"", u""), filled("carol"));
+    select({u"bea", u"ann", u" Public"});
+    press(logguer().btn_cfg);
+    EXPECT_EQ(active_line(), filled("bea"));
+    press(logguer().btn_cfg);
     logguer().List->clearSelection();
-    EXPECT_EQ(change(u"", u"", u""), filled("carol"));
+    EXPECT_EQ(change(u"", u"", u""), filled("bea"));
     select({u"ann"});
-    press(logguer().btn_unlog);  // ann and her entry carol go
+    press(logguer().btn_unlog);  // ann and her entries go
     EXPECT_EQ(change(u"", u"new", u"new"), "");
     EXPECT_EQ(active_line(), "Unknow Account");
 }

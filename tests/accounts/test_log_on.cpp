@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         LogOffCase{{},
                    {" Public", "ann", "ann", "bob", "carol"},
                    {" Public", "ann", "ann", "bob", "carol", "dave"}},
-        LogOffCase{{u" Public"}, {"ann", "bob", "carol"}, {"ann", "bob", "carol", "dave"}},
+        LogOffCase{{u" Public", u"bob", u"carol"}, {"ann"}, {"ann", "carol", "dave"}},
         LogOffCase{{u"carol"},
                    {" Public", "ann", "ann", "bob"},
                    {" Public", "ann", "ann", "bob", "carol", "dave"}},

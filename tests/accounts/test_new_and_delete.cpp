@@ -49,12 +49,13 @@ TEST_F(LoginWindow, NewUserChecksLengthThenEmptinessThenUseThenTheConfirmation) 
 // Only logged-on accounts lose their rows: the public entry and access entries are skipped,
 // though the list is refilled and the message shown for them too.
 TEST_F(LoginWindow, DeleteTakesTheRowsOfTheSelectedLoggedOnAccountsOnly) {
-    for (const char* login : {"ann", "bob", "carol"}) {
+    for (const char* login : {"ann", "bob", "carol", "dave"}) {
         add_account(login, "pw");
     }
     add_access("ann", "carol");
-    log_on(u"ann", u"pw");
-    log_on(u"bob", u"pw");
+    for (const char16_t* login : {u"ann", u"bob", u"dave"}) {
+        log_on(login, u"pw");
+    }
     const std::string rows = db.dump();
     Module1::confirme_ok = true;
     press(logguer().btn_supprimer);
@@ -66,9 +67,9 @@ TEST_F(LoginWindow, DeleteTakesTheRowsOfTheSelectedLoggedOnAccountsOnly) {
     EXPECT_EQ(active_line(), "Account Deleted");
     EXPECT_FALSE(Module1::confirme_ok);
     EXPECT_EQ(db.dump(), rows);
-    EXPECT_EQ(items(), (Items{" Public", "ann", "bob", "carol"}));
+    EXPECT_EQ(items(), (Items{" Public", "ann", "bob", "carol", "dave"}));
 
-    select({u"ann", u"bob"});
+    select({u"dave", u"ann", u"bob"});
     press(logguer().btn_supprimer);
     EXPECT_EQ(items(), (Items{" Public"}));
     const std::string after = db.dump();

@@ -49,6 +49,9 @@ TEST_F(Configuration, TheModeDisablesLogOnListsTheStoredLoginsAndOpensTheFtpEdit
     EXPECT_EQ(logins(), (Lines{vb::fit(u"ann", 50), vb::fit(u"bob", 50), u"lst_cmpt"}));  // sorted
     press(w.Command1);
     press(w.Command1);  // already open: the FTP-site editor stays loaded once
+    for (QWidget* inert : {w.Command2, w.Command4, w.Command5, w.Command6}) {
+        press(inert);  // no right is stored: nothing opens or closes
+    }
     EXPECT_EQ(ui::Forms::Count(), 4);
 
     press(logguer().btn_cfg);  // the editor and the configuration window go together
