@@ -1,6 +1,8 @@
 // What `check` finds in damaged files, and what `fix` repairs and leaves.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "scratch_database.h"
 #include "tool_run.h"
 #include "vb/fixed_text.h"
@@ -46,7 +48,11 @@ TEST(Check, FindsWhatWouldStopTheProgramOrHideARow) {
         {site(filled("ghost"), "21"), "ftp, row 1, column loggin: no account ghost owns this row"},
         {site(filled(" Public"), "21") + site(ann, "32767") +
              row("contact", quoted_ann + ",-32768,'n','p','a','c','v'") +
-             row("acceder", quoted_ann + "," + quoted_ann + ",-1,'True'"),
+             row("acceder", quoted_ann + "," + quoted_ann + ",-1,'True'") +
+             // 32767 accounts, and 7 entries bringing 4681 contacts each, load 32767 rows
+             many("compte", 32766, "printf('%-50d', i), 'p'") +
+             many("acceder", 6, quoted_ann + "," + quoted_ann + ",0,0") +
+             many("contact", 4680, quoted_ann + ",i,'n','p','a','c','v'"),
          "no problem found"},
         {many("compte", 32767, "printf('%-50d', i), 'p'"), "compte: 32768 rows"},
         {many("acceder", 200, quoted_ann + "," + quoted_ann + ",0,0") +
@@ -70,22 +76,24 @@ TEST(Check, FindsWhatWouldStopTheProgramOrHideARow) {
 }
 
 // A file made by hand: logins typed without their fill are found once fixed; the one whose
-// fill would make a second "erik" is left for a person.
+// fill would make a second "erik" is left for a person; an earlier backup is kept.
 TEST(Fix, FillsLoginsAfterABackupAndLeavesWhatNeedsAPerson) {
     const test_support::ScratchDatabase scratch;
     scratch.exec(row("compte", "'erik','pw'") + row("compte", "'erik ','other'") +
                  row("compte", "'zoé','pw'") + row("acceder", "'erik','zoé',1,1") +
                  site("zoé", "21") + site(filled("x", 60), "21"));
+    std::ofstream(scratch.folder() / "bdd.mdb.bak") << "an earlier backup";
     const std::string before = bytes_of(scratch.path());
     const ToolRun fixed = tool({"fix", argument(scratch.path())});
     EXPECT_EQ(fixed.status, 1);
     EXPECT_NE(fixed.out.find("filled or cut 6 logins to 50 characters; the file as it was is " +
-                             (scratch.folder() / "bdd.mdb.bak").string() +
+                             (scratch.folder() / "bdd.mdb.bak.1").string() +
                              "\nleft for you to decide:\ncompte, row 2, column loggin: the "
                              "login 'erik ' is not filled"),
               std::string::npos)
         << fixed.out;
-    EXPECT_EQ(bytes_of(scratch.folder() / "bdd.mdb.bak"), before);
+    EXPECT_EQ(bytes_of(scratch.folder() / "bdd.mdb.bak.1"), before);
+    EXPECT_EQ(bytes_of(scratch.folder() / "bdd.mdb.bak"), "an earlier backup");
 
     log_on({{u"erik", u"pw"}});
     ASSERT_EQ(Module1::nb_acces, 1);
