@@ -1,12 +1,18 @@
 // The window layer on its own: twips, the list box's sorted order and indices, the loaded
-// forms, and how a run-time error or End ends the process.
+// forms, a window built from its table of controls, and how a run-time error or End ends the
+// process.
 #include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QTest>
 
 #include <new>
 #include <stdexcept>
 
 #include "run_time_error.h"
 #include "ui/application.h"
+#include "ui/control_table.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/twips.h"
@@ -124,6 +130,85 @@ TEST_F(Forms, AFormJoinsTheLoadedFormsOnceBeforeItsLoadHandlerRuns) {
     EXPECT_EQ(error_number_of([] { (void)ui::Forms::Item(1); }), vb::kSubscriptOutOfRange);
     first.Load();
     EXPECT_EQ(&ui::Forms::Item(1), &first);
+}
+
+// A window of each kind of row: a control on the client area and in a frame, a caption, a
+// list's first item, a font, a password mask, a namer, a handler; places in whole pixels.
+class MadeUpForm final : public ui::Form {
+public:
+    MadeUpForm() : ui::Form(u"Made Up", 3000, 2400, controls) {}
+    static const ui::ControlTable<MadeUpForm> controls;
+    void Go_Click() { ++clicks; }
+
+    ui::ListBox* Names{};
+    ui::Frame* Box{};
+    ui::Label* Note{};
+    ui::TextBox* Secret{};
+    ui::CommandButton* Go{};
+    int clicks = 0;
+};
+
+constexpr ui::Font kNoteFont{"Comic Sans MS", true, 9.75};
+using M = MadeUpForm;
+// clang-format off
+constexpr ui::ControlRow<M> kMadeUp[] = {
+    {"Names",  &M::Names,  ui::kWindow, u"first",   120,  120, 1500,  900, 1, {.sorted = true}},
+    {"Box",    &M::Box,    ui::kWindow, u"Box",    1680,  120, 1200, 1500, 3},
+    {"Note",   &M::Note,   "Box",       u"Secret :", 120, 240,  900,  255, 4, {.font = &kNoteFont}},
+    {"Secret", &M::Secret, "Box",       u"",        120,  600,  900,  285, 2,
+     {.named_by = "Note", .password_char = u'*'}},
+    {"Go",     &M::Go,     ui::kWindow, u"Go",      120, 1200,  735,  255, 0, {}, {.click = &M::Go_Click}},
+};
+// clang-format on
+const ui::ControlTable<MadeUpForm> MadeUpForm::controls = kMadeUp;
+
+// Each control as a person meets it: where it stands, in what, what it shows and is called.
+std::string seen(QWidget& control) {
+    const QWidget* in = control.parentWidget();
+    const QRect r = control.geometry();
+    auto* line = qobject_cast<QLineEdit*>(control.focusProxy());
+    const QFont font = control.font();
+    return QString("%1 in '%2' at %3,%4 %5x%6 '%7' %8")
+        .arg(control.objectName(), in->inherits("QGroupBox") ? in->objectName() : "")
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height())
+        .arg(QAccessible::queryAccessibleInterface(line != nullptr ? line : &control)
+                 ->text(QAccessible::Name))
+        .arg(control.testAttribute(Qt::WA_SetFont)
+                 ? font.family() + (font.bold() ? " bold " : " ") +
+                       QString::number(font.pointSizeF())
+             : line != nullptr && line->echoMode() == QLineEdit::Password ? "masked"
+                                                                          : "")
+        .toStdString();
+}
+
+TEST_F(Forms, AWindowIsBuiltFromItsTableEachRowInItsContainerAtItsPlaceWithItsOptions) {
+    MadeUpForm form;
+    form.Load();
+    form.setVisible(true);
+    std::vector<std::string> shown;
+    for (QWidget* control : {static_cast<QWidget*>(form.Names), static_cast<QWidget*>(form.Box),
+                             static_cast<QWidget*>(form.Note), static_cast<QWidget*>(form.Secret),
+                             static_cast<QWidget*>(form.Go)}) {
+        shown.push_back(seen(*control));
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "Names in '' at 8,8 100x60 '' ", "Box in '' at 112,8 80x100 'Box' ",
+                         "Note in 'Box' at 8,16 60x17 'Secret :' Comic Sans MS bold 9.75",
+                         "Secret in 'Box' at 8,40 60x19 'Secret :' masked",
+                         "Go in '' at 8,80 49x17 'Go' "}));
+    form.Names->AddItem(u"a");
+    EXPECT_EQ(form.Names->List(0), u"a");  // sorted in before the row's first item
+    QTest::keyClick(form.Go, Qt::Key_Space);
+    EXPECT_EQ(form.clicks, 1);
+    // Tab follows the tab indices from the first, the frame and the label taking no focus.
+    for (QWidget* next : {static_cast<QWidget*>(form.Go), static_cast<QWidget*>(form.Names),
+                          form.Secret->focusProxy(), static_cast<QWidget*>(form.Go)}) {
+        EXPECT_EQ(form.window()->focusWidget(), next);
+        QTest::keyClick(form.window()->focusWidget(), Qt::Key_Tab);
+    }
 }
 
 using FormsDeathTest = Forms;
