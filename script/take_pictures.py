@@ -160,6 +160,9 @@ def main():
     SCALE = int(suffix) / 96
     folder.mkdir(parents=True, exist_ok=True)
     make_sample()
+    # The scale as desktops set it: the X resource the toolkit reads.
+    subprocess.run(["xrdb", "-merge"], input=f"Xft.dpi: {suffix}\n", text=True, check=True,
+                   timeout=10)
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     # The accessibility registry first, so that the program finds it when it starts.
     pyatspi.Registry.getDesktop(0).childCount
