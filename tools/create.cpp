@@ -66,6 +66,7 @@ std::string write_tables(const std::string& temporary, bool example) {
 int create(const std::string& path, bool example) {
     const std::string exists = "'" + path + "' already exists; it is left as it is";
     if (::access(path.c_str(), F_OK) == 0) {
+        require_regular(path);
         throw Stop(kRefused, exists);
     }
     // Built beside its final place, then linked there: link() never replaces a file, and the

@@ -10,12 +10,16 @@
 
 namespace tool {
 
-void require_readable(const std::string& path) {
+void require_regular(const std::string& path) {
     // Told from its kind alone: opening a named pipe to read it waits for a writer.
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         throw Stop(kUnusable, "cannot use '" + path + "': not a regular file");
     }
+}
+
+void require_readable(const std::string& path) {
+    require_regular(path);
     if (::access(path.c_str(), R_OK) != 0) {
         throw Stop(kUnusable, "cannot use '" + path + "': " + std::strerror(errno));
     }

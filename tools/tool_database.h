@@ -15,8 +15,10 @@
 
 namespace tool {
 
-// Stops with kUnusable where the file is missing, is no regular file (a folder, a pipe, a
-// device) or cannot be read; never opens it.
+// Stops with kUnusable where what stands at `path` is no regular file (a folder, a pipe, a
+// device); never opens it.
+void require_regular(const std::string& path);
+// Stops with kUnusable where the file is missing, is no regular file or cannot be read.
 void require_readable(const std::string& path);
 
 class ToolDatabase final {

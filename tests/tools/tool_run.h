@@ -24,11 +24,8 @@ struct ToolRun {
 inline ToolRun tool(const QStringList& arguments, int deadline = 20000) {
     QProcess process;
     process.start(TOOL, arguments);
-    if (!process.waitForFinished(deadline)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+    const bool finished = process.waitForFinished(deadline);  // if not, killed as it goes
+    return {finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};
 }
