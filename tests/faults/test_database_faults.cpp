@@ -1,7 +1,8 @@
 // The database file missing, broken, locked, protected or holding values the program cannot
 // take, and folders that vanish or cannot be read under the FTP window's browser: each ends
-// the program with its report and leaves the database as it was. The program runs in a child
-// process, as an unprivileged user where the tests run as root, so that permissions bind it.
+// the program with its report and leaves the database as it was; killed while it writes, it
+// leaves the file sound. The program runs in a child process, as an unprivileged user where
+// the tests run as root, so that permissions bind it.
 #include <gmock/gmock.h>
 #include <grp.h>
 #include <sqlite3.h>
@@ -9,6 +10,7 @@
 
 #include <QTest>
 
+#include <csignal>
 #include <fstream>
 #include <functional>
 
@@ -25,10 +27,11 @@ namespace {
 using test_support::filled;
 namespace fs = std::filesystem;
 
-// A database with an account and rows of the public entry, which are read at start, beside
-// two folders for the browser.
+// A database with its index of logins, an account and rows of the public entry, which are
+// read at start, beside two folders for the browser.
 struct Scene {
     Scene() {
+        db.exec(std::string(data::login_index_sql()));  // as guichet-db makes the file
         db.exec("INSERT INTO compte VALUES ('" + filled("ann") + "','pw');");
         db.exec("INSERT INTO acceder VALUES ('" + filled(" Public") + "','" + filled("ann") +
                 "',1,1);");
@@ -222,7 +225,6 @@ TEST(DatabaseFaults, EachEndsTheProgramWithItsReportAndLeavesTheFileAsItWas) {
 // check; the database, as guichet-db makes it, keeps the row confirmed first.
 TEST(DatabaseFaults, TheSameLoginMadeAtOnceEndsTheProgramThatConfirmsSecond) {
     Scene scene;
-    scene.db.exec(std::string(data::login_index_sql()));
     const std::string other = "INSERT INTO compte VALUES ('" + filled("dana") + "','second');";
     expect_report(
         scene,
@@ -234,6 +236,51 @@ TEST(DatabaseFaults, TheSameLoginMadeAtOnceEndsTheProgramThatConfirmsSecond) {
     const std::string rows = scene.db.dump();
     EXPECT_NE(rows.find(filled("dana") + "'|'second'"), std::string::npos);
     EXPECT_EQ(rows.find("first"), std::string::npos);
+}
+
+// From here on, SQLite's `count`th write to a database or journal file kills the process
+// before it is made, as a kill from outside would at that instant.
+void kill_at_write(int count) {
+    static int writes_left = 0;
+    writes_left = count;
+    const auto write_or_die = +[](int file, const void* data, size_t size, off_t at) {
+        if (--writes_left == 0) {
+            std::raise(SIGKILL);
+        }
+        return ::pwrite64(file, data, size, at);
+    };
+    sqlite3_vfs* files = sqlite3_vfs_find(nullptr);
+    files->xSetSystemCall(files, "pwrite64", reinterpret_cast<sqlite3_syscall_ptr>(write_or_die));
+}
+
+// New users confirmed one after another, the program killed at each write of their rows and
+// journals in turn: the file is sound and holds the accounts made before, each whole, in order.
+TEST(DatabaseFaults, AKillInTheMiddleOfAWriteLeavesTheAccountsMadeBeforeWhole) {
+    for (int at = 1; at <= 42 && !HasFailure(); ++at) {  // the writes of three accounts
+        Scene scene;
+        SCOPED_TRACE("killed before write " + std::to_string(at));
+        EXPECT_EXIT(
+            {
+                ::alarm(5);  // a program that hangs ends by another signal
+                kill_at_write(at);
+                app::open_main_menu();
+                press(base().btn_logger);
+                for (char16_t i = u'a';; ++i) {
+                    create(vb::String(u"u") + i, vb::String(u"p") + i);
+                }
+            },
+            ::testing::KilledBySignal(SIGKILL), "");
+        // Opened, the file is rolled back from its journal; each line of SQLite's check is "ok".
+        ASSERT_NO_THROW(
+            scene.db.exec("CREATE TEMP TABLE sound (line CHECK (line = 'ok')); "
+                          "INSERT INTO sound SELECT * FROM pragma_integrity_check;"));
+        const std::string rows = scene.db.dump();
+        std::string made = "[compte]\n'" + filled("ann") + "'|'pw'\n";
+        for (char i = 'a'; i <= 'z' && !rows.starts_with(made + "[acceder]"); ++i) {
+            made += "'" + filled(std::string("u") + i) + "'|'p" + i + "'\n";
+        }
+        EXPECT_TRUE(rows.starts_with(made + "[acceder]")) << rows;
+    }
 }
 
 }  // namespace
