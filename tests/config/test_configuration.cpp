@@ -1,31 +1,17 @@
 // The configuration (access-rights) window, opened and closed by the login window's
 // "Configuration" button over a scratch database, driven as a user would.
-#include <gtest/gtest.h>
-
-#include <QTest>
-
-#include "accounts/logguer_form.h"
 #include "config/configcompte_form.h"
-#include "scratch_database.h"
-#include "shell/base.h"
-#include "stand_in_forms.h"
-#include "vb/fixed_text.h"
+#include "login_fixture.h"
 
 namespace {
 
-using test_support::filled;
-
-class Configuration : public ::testing::Test {
+class Configuration : public LoginWindow {
 protected:
     Configuration() {
-        db.exec("INSERT INTO compte VALUES ('" + filled("bob") + "','b'), ('" + filled("ann") +
-                "','a');");
-        base().Load();
-        logguer().Load();
+        add_account("bob", "b");
+        add_account("ann", "a");
     }
-    ~Configuration() override { unload_all(); }
 
-    static void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
     static Lines logins() { return lines_of(*configcompte().lst_cmpt); }
     // How many of the five log-on controls are enabled, and the window's message line.
     static std::string log_on_state() {
@@ -37,8 +23,6 @@ protected:
         }
         return std::to_string(enabled) + " " + vb::to_utf8(w.lbl_LOA->Caption());
     }
-
-    test_support::ScratchDatabase db;
 };
 
 TEST_F(Configuration, TheModeDisablesLogOnListsTheStoredLoginsAndOpensTheFtpEditor) {

@@ -1,8 +1,9 @@
 // What the windows' tests share: small forms that stand in for the system's windows, each
-// recording where code put it at every step, and a list box's lines.
+// recording where code put it at every step, a list box's lines, the loaded windows.
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "shell/placement.h"
@@ -47,6 +48,17 @@ inline Lines lines_of(const ui::ListBox& list) {
         lines.push_back(list.List(k));
     }
     return lines;
+}
+
+// The captions of the windows loaded and shown, in load order, as "Base,Login".
+inline std::string captions() {
+    std::string shown;
+    for (int k = 0; k < ui::Forms::Count(); ++k) {
+        if (ui::Forms::Item(k).Visible()) {
+            shown += (shown.empty() ? "" : ",") + vb::to_utf8(ui::Forms::Item(k).Caption());
+        }
+    }
+    return shown;
 }
 
 // Every loaded window unloaded, the top one first.

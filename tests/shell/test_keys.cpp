@@ -1,0 +1,92 @@
+// The keys on every kind of window: Escape and the window system's close request close
+// nothing but the main menu, which they end as "Exit" does; Enter and space press the focused
+// button. A modal dialog gets its key while the login window's handler waits for it.
+#include "config/configcompte_form.h"
+#include "login_fixture.h"
+
+namespace {
+
+// The close request has no key.
+const std::pair<const char*, Qt::Key> kKeys[] = {{"Escape", Qt::Key_Escape},
+                                                 {"CloseRequest", Qt::Key_unknown},
+                                                 {"Enter", Qt::Key_Return},
+                                                 {"Space", Qt::Key_Space}};
+
+// What stays open right after the key, then the login window's two message lines once all is
+// over, as "Base,Login / lbl_LOA|lbl_AA".
+struct WindowKind {
+    const char* name;
+    QWidget* (*button)();                     // the one focused for the key
+    ui::CommandButton* LogguerForm::*opener;  // the login window's button that opens the window
+    const char* closed;                       // after Escape or a close request; none: exit
+    const char* pressed;                      // after Enter or space
+};
+
+// A modal dialog is released by its focused button; the confirmation, empty, then sets the
+// flag that anything else would leave stale.
+// clang-format off
+const WindowKind kKinds[] = {
+    {"MainMenu", []() -> QWidget* { return base().btn_logger; }, nullptr, nullptr, "Base / "},
+    {"WorkingWindow", []() -> QWidget* { return logguer().btn_logguer; }, nullptr,
+     "Base,Login / Ready !!!|Ready !!!", "Base,Login / Wrong Informations|Ready !!!"},
+    {"Dialog", []() -> QWidget* { return configcompte().Command1; }, &LogguerForm::btn_cfg,
+     "Base,Login,Configuration / Disable| Public", "Base,Login,Configuration,Add New FTP / Disable| Public"},
+    {"ModalChangePassword", []() -> QWidget* { return changepwd().btn_ok; }, &LogguerForm::btn_chgpwd,
+     "Base,Login,Change Password / Ready !!!|Unchanged Password", "Base,Login / Ready !!!|Unchanged Password"},
+    {"ModalConfirm", []() -> QWidget* { return Confirme().Command1; }, &LogguerForm::btn_NU,
+     "Base,Login,Confirm / Wrong Confirmation|Ready !!!", "Base,Login / Wrong Confirmation|Ready !!!"},
+};
+// clang-format on
+
+class Keys : public LoginWindow,
+             public ::testing::WithParamInterface<
+                 std::tuple<WindowKind, std::pair<const char*, Qt::Key>>> {};
+
+TEST_P(Keys, CloseNothingButTheMenuAndPressTheFocusedButton) {
+    const auto [kind, key] = GetParam();
+    const bool closing = key.second == Qt::Key_Escape || key.second == Qt::Key_unknown;
+    std::string after_key;
+    base().setVisible(true);
+    const auto strike = [&, kind = kind, key = key.second] {
+        QWidget* button = kind.button();
+        button->setFocus();
+        if (key == Qt::Key_unknown) {
+            button->window()->close();
+        } else {
+            QTest::keyClick(button->window()->focusWidget(), key);
+        }
+        after_key = captions();
+    };
+    if (kind.closed == nullptr && closing) {
+        EXPECT_EXIT((strike(), std::fputs("still running", stderr)), ::testing::ExitedWithCode(0),
+                    "^$");
+        return;
+    }
+    Module1::confirme_ok = true;  // as a double-click in the FTP window leaves it
+    logguer().txt_psd->setText(u"bob");
+    logguer().txt_pwd->setText(u"pw");
+    ui::set_modal_hook([&, kind = kind](ui::Form& dialog) {
+        strike();
+        if (dialog.IsLoaded()) {
+            close_by(kind.button(), dialog);
+        }
+    });
+    if (kind.opener != nullptr) {
+        press(logguer().*kind.opener);
+    }
+    if (after_key.empty()) {  // not modal
+        strike();
+    }
+    ui::set_modal_hook({});
+    const std::string lines = logguer().IsLoaded() ? log_on_line() + "|" + active_line() : "";
+    EXPECT_EQ(after_key + " / " + QString::fromStdString(lines).trimmed().toStdString(),
+              closing ? kind.closed : kind.pressed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWindow, Keys, ::testing::Combine(::testing::ValuesIn(kKinds), ::testing::ValuesIn(kKeys)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).first;
+    });
+
+}  // namespace
