@@ -26,10 +26,8 @@ TEST(Create, MakesTheFourTablesWithOneRowALogin) {
     EXPECT_EQ(tool({"check", argument(example)}).status, 0);  // every login filled
     EXPECT_EQ(scratch.dump(), "[compte]\n[acceder]\n[ftp]\n[contact]\n");
     // Logins are compared as stored: case and blanks count.
-    scratch.exec(account("dana", "first"));
-    for (const char* other : {"Dana", " dana", "dana  x"}) {
-        EXPECT_NO_THROW(scratch.exec(account(other, "other"))) << other;
-    }
+    EXPECT_NO_THROW(scratch.exec(account("dana", "first") + account("Dana", "other") +
+                                 account(" dana", "other")));
     EXPECT_THROW(scratch.exec(account("dana", "second")), std::runtime_error);
 }
 
