@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -78,9 +79,8 @@ protected:
         ui::set_modal_hook({});
     }
 
-    // "Change Password" for what is selected, the three boxes typed and `button` pressed;
-    // returns the entry chosen, as lbl_AA showed it while the window, left of both others, was
-    // open.
+    // "Change Password" for what is selected, the boxes typed and OK or `button` pressed; returns
+    // the entry chosen, as lbl_AA showed it while the window, left of both others, was open.
     std::string change(const vb::String& old_password, const vb::String& new_password,
                        const vb::String& confirmation,
                        ui::CommandButton* ChangePwdForm::*button = &ChangePwdForm::btn_ok) {
@@ -102,11 +102,10 @@ protected:
     // Selects the first item of each text with the mouse, Ctrl extending the selection.
     static void select(const std::vector<vb::String>& texts) {
         auto* list = logguer().List;
+        const Lines lines = lines_of(*list);
         for (const vb::String& text : texts) {
-            int row = 0;
-            while (row < list->ListCount() && list->List(row) != vb::fit(text, 50)) {
-                ++row;
-            }
+            const int row =
+                std::find(lines.begin(), lines.end(), vb::fit(text, 50)) - lines.begin();
             ASSERT_LT(row, list->ListCount()) << vb::to_utf8(text);
             const QModelIndex index = list->model()->index(row, 0);
             list->scrollTo(index);

@@ -58,10 +58,6 @@ TEST_F(AddressBook, SearchSwitchesTheTenSearchControlsKeepingTextAndOption) {
     click(carnet().chk_search);
     EXPECT_EQ(state().back(), "0 enabled");
     click(carnet().chk_search);
-    for (QWidget* inert : {carnet().cmd_save, carnet().cmd_new, carnet().cmd_del}) {
-        click(inert);  // the form is saved nowhere and stays open
-    }
-    EXPECT_TRUE(carnet().IsLoaded());
     EXPECT_EQ(state(), (QStringList{"Text1", "Paris", "2", "rdo_SIT", "10 enabled"}));
 }
 

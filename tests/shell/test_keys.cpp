@@ -1,62 +1,56 @@
 // The keys on every kind of window: Escape and the window system's close request close
 // nothing but the main menu, which they end as "Exit" does; Enter and space press the focused
 // button. A modal dialog gets its key while the login window's handler waits for it.
+#include <QKeySequence>
+
 #include "config/configcompte_form.h"
 #include "login_fixture.h"
 
 namespace {
 
-// The close request has no key.
-const std::pair<const char*, Qt::Key> kKeys[] = {{"Escape", Qt::Key_Escape},
-                                                 {"CloseRequest", Qt::Key_unknown},
-                                                 {"Enter", Qt::Key_Return},
-                                                 {"Space", Qt::Key_Space}};
-
-// What stays open right after the key, then the login window's two message lines once all is
-// over, as "Base,Login / lbl_LOA|lbl_AA".
+// The button that holds the focus for the key, and what is shown right after the key, then the
+// login window's two message lines once all is over: after Escape or a close request (none:
+// the process ends), and after Enter or space. A modal dialog is released by its button; the
+// confirmation's "Ok", with nothing typed, sets the flag that closing it otherwise leaves stale.
 struct WindowKind {
     const char* name;
-    QWidget* (*button)();                     // the one focused for the key
+    QWidget* (*button)();
     ui::CommandButton* LogguerForm::*opener;  // the login window's button that opens the window
-    const char* closed;                       // after Escape or a close request; none: exit
-    const char* pressed;                      // after Enter or space
+    const char *closed, *pressed;
 };
 
-// A modal dialog is released by its focused button; the confirmation, empty, then sets the
-// flag that anything else would leave stale.
-// clang-format off
 const WindowKind kKinds[] = {
     {"MainMenu", []() -> QWidget* { return base().btn_logger; }, nullptr, nullptr, "Base / "},
     {"WorkingWindow", []() -> QWidget* { return logguer().btn_logguer; }, nullptr,
      "Base,Login / Ready !!!|Ready !!!", "Base,Login / Wrong Informations|Ready !!!"},
     {"Dialog", []() -> QWidget* { return configcompte().Command1; }, &LogguerForm::btn_cfg,
-     "Base,Login,Configuration / Disable| Public", "Base,Login,Configuration,Add New FTP / Disable| Public"},
-    {"ModalChangePassword", []() -> QWidget* { return changepwd().btn_ok; }, &LogguerForm::btn_chgpwd,
-     "Base,Login,Change Password / Ready !!!|Unchanged Password", "Base,Login / Ready !!!|Unchanged Password"},
+     "Base,Login,Configuration / Disable| Public",
+     "Base,Login,Configuration,Add New FTP / Disable| Public"},
+    {"ModalChangePassword", []() -> QWidget* { return changepwd().btn_ok; },
+     &LogguerForm::btn_chgpwd, "Base,Login,Change Password / Ready !!!|Unchanged Password",
+     "Base,Login / Ready !!!|Unchanged Password"},
     {"ModalConfirm", []() -> QWidget* { return Confirme().Command1; }, &LogguerForm::btn_NU,
-     "Base,Login,Confirm / Wrong Confirmation|Ready !!!", "Base,Login / Wrong Confirmation|Ready !!!"},
+     "Base,Login,Confirm / Wrong Confirmation|Ready !!!",
+     "Base,Login / Wrong Confirmation|Ready !!!"},
 };
-// clang-format on
+// By their names; the close request is no key the toolkit knows.
+const char* const kKeys[] = {"Escape", "CloseRequest", "Return", "Space"};
 
 class Keys : public LoginWindow,
-             public ::testing::WithParamInterface<
-                 std::tuple<WindowKind, std::pair<const char*, Qt::Key>>> {};
+             public ::testing::WithParamInterface<std::tuple<WindowKind, const char*>> {};
 
 TEST_P(Keys, CloseNothingButTheMenuAndPressTheFocusedButton) {
-    const auto [kind, key] = GetParam();
-    const bool closing = key.second == Qt::Key_Escape || key.second == Qt::Key_unknown;
+    const auto& [kind, key_name] = GetParam();
+    const Qt::Key key = QKeySequence(key_name)[0].key();
+    const bool closing = key == Qt::Key_Escape || key == Qt::Key_unknown;
     std::string after_key;
-    base().setVisible(true);
-    const auto strike = [&, kind = kind, key = key.second] {
+    const auto strike = [&] {
         QWidget* button = kind.button();
         button->setFocus();
-        if (key == Qt::Key_unknown) {
-            button->window()->close();
-        } else {
-            QTest::keyClick(button->window()->focusWidget(), key);
-        }
+        key != Qt::Key_unknown ? QTest::keyClick(button, key) : void(button->window()->close());
         after_key = captions();
     };
+    base().setVisible(true);
     if (kind.closed == nullptr && closing) {
         EXPECT_EXIT((strike(), std::fputs("still running", stderr)), ::testing::ExitedWithCode(0),
                     "^$");
@@ -65,7 +59,7 @@ TEST_P(Keys, CloseNothingButTheMenuAndPressTheFocusedButton) {
     Module1::confirme_ok = true;  // as a double-click in the FTP window leaves it
     logguer().txt_psd->setText(u"bob");
     logguer().txt_pwd->setText(u"pw");
-    ui::set_modal_hook([&, kind = kind](ui::Form& dialog) {
+    ui::set_modal_hook([&](ui::Form& dialog) {
         strike();
         if (dialog.IsLoaded()) {
             close_by(kind.button(), dialog);
@@ -86,7 +80,7 @@ TEST_P(Keys, CloseNothingButTheMenuAndPressTheFocusedButton) {
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, Keys, ::testing::Combine(::testing::ValuesIn(kKinds), ::testing::ValuesIn(kKeys)),
     [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).first;
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param);
     });
 
 }  // namespace
