@@ -17,7 +17,6 @@
 #include "scratch_database.h"
 #include "shell/base.h"
 #include "stand_in_forms.h"
-#include "ui/screen.h"
 #include "vb/fixed_text.h"
 
 using test_support::filled;
@@ -63,13 +62,11 @@ protected:
         press(logguer().btn_logguer);
     }
 
-    // "New User", and `confirmation` typed into the Confirm dialog if it comes up, which
-    // stands left of the login window.
+    // "New User", and `confirmation` typed into the Confirm dialog if it comes up.
     void create(const vb::String& login, const vb::String& password,
                 const vb::String& confirmation) {
         ui::set_modal_hook([&](ui::Form& dialog) {
             ++confirmations;
-            EXPECT_EQ(dialog.Left(), ui::Screen::Width() - logguer().Width() - dialog.Width() - 10);
             Confirme().Text1->setText(confirmation);
             close_by(Confirme().Command1, dialog);
         });
@@ -80,14 +77,12 @@ protected:
     }
 
     // "Change Password" for what is selected, the boxes typed and OK or `button` pressed; returns
-    // the entry chosen, as lbl_AA showed it while the window, left of both others, was open.
+    // the entry chosen, as lbl_AA showed it while the window was open.
     std::string change(const vb::String& old_password, const vb::String& new_password,
                        const vb::String& confirmation,
                        ui::CommandButton* ChangePwdForm::*button = &ChangePwdForm::btn_ok) {
         std::string chosen = "(no window)";
         ui::set_modal_hook([&](ui::Form& dialog) {
-            EXPECT_EQ(dialog.Left(), ui::Screen::Width() - logguer().Width() - base().Width() -
-                                         dialog.Width() - 20);
             chosen = active_line();
             changepwd().txt_old->setText(old_password);
             changepwd().txt_new->setText(new_password);

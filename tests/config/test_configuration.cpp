@@ -16,11 +16,9 @@ protected:
     // How many of the five log-on controls are enabled, and the window's message line.
     static std::string log_on_state() {
         auto& w = logguer();
-        int enabled = 0;
-        for (QWidget* control : std::initializer_list<QWidget*>{
-                 w.List, w.btn_chgpwd, w.btn_supprimer, w.btn_unlog, w.txt_psd}) {
-            enabled += control->isEnabled();
-        }
+        const int enabled = w.List->isEnabled() + w.btn_chgpwd->isEnabled() +
+                            w.btn_supprimer->isEnabled() + w.btn_unlog->isEnabled() +
+                            w.txt_psd->isEnabled();
         return std::to_string(enabled) + " " + vb::to_utf8(w.lbl_LOA->Caption());
     }
 };

@@ -123,9 +123,8 @@ def sizes(pixels):
 
 def at_its_place(caption, below):
     """A working window slides in from the right onto the baseline, a dialog rises beside the
-    windows below it; the rules count in twips, the frame rests at the nearest pixel. A size
-    read back from pixels is known to half a pixel only: where the rule rounds it down to a
-    step every size it may be is tried, elsewhere each size read widens the leeway by as much."""
+    windows below it, at the pixel nearest to the rules' twips; each size read back from pixels
+    is known to half a pixel: every size is tried where a step rounds it, else it adds leeway."""
     _, _, screen_width, screen_height = (TWIPS_PER_PIXEL * v for v in geometry("-root"))
     x, y, width, height = outer_frame(caption)
     if below:
@@ -135,9 +134,8 @@ def at_its_place(caption, below):
     else:
         lefts, x_sizes = {screen_width - 40 * (w // 40) for w in sizes(width)}, 0
         tops, y_sizes = {screen_height - height * TWIPS_PER_PIXEL - 400}, 1
-
-    def near(pixel, places, sizes_read):
-        return any(abs(pixel - p / TWIPS_PER_PIXEL) <= 0.5 * (1 + sizes_read) for p in places)
+    near = lambda pixel, places, read: any(abs(pixel - p / TWIPS_PER_PIXEL) <= 0.5 * (1 + read)  # noqa
+                                           for p in places)
     assert near(x, lefts, x_sizes) and near(y, tops, y_sizes), \
         f"{caption!r} rests at ({x}, {y}), not at the pixel nearest to twips {lefts, tops}"
     return True

@@ -1,6 +1,5 @@
-// The keys on every kind of window: Escape and the window system's close request close
-// nothing but the main menu, which they end as "Exit" does; Enter and space press the focused
-// button. A modal dialog gets its key while the login window's handler waits for it.
+// The keys on every kind of window: Escape and the close request close nothing but the main
+// menu, which they end as "Exit" does; Enter and space press the focused button.
 #include <QKeySequence>
 
 #include "config/configcompte_form.h"
@@ -8,10 +7,8 @@
 
 namespace {
 
-// The button that holds the focus for the key, and what is shown right after the key, then the
-// login window's two message lines once all is over: after Escape or a close request (none:
-// the process ends), and after Enter or space. A modal dialog is released by its button; the
-// confirmation's "Ok", with nothing typed, sets the flag that closing it otherwise leaves stale.
+// The focused button, and the windows shown right after the key, then the login window's message
+// lines: after Escape or a close request (none: the process ends), and after Enter or space.
 struct WindowKind {
     const char* name;
     QWidget* (*button)();
@@ -33,8 +30,7 @@ const WindowKind kKinds[] = {
      "Base,Login,Confirm / Wrong Confirmation|Ready !!!",
      "Base,Login / Wrong Confirmation|Ready !!!"},
 };
-// By their names; the close request is no key the toolkit knows.
-const char* const kKeys[] = {"Escape", "CloseRequest", "Return", "Space"};
+const char* const kKeys[] = {"Escape", "CloseRequest", "Return", "Space"};  // by name
 
 class Keys : public LoginWindow,
              public ::testing::WithParamInterface<std::tuple<WindowKind, const char*>> {};

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -101,11 +102,7 @@ std::string bytes_of(const std::filesystem::path& path) {
 }
 
 std::string filled(const std::string& login, std::size_t width) {
-    std::string text = login;
-    if (text.size() < width) {
-        text.append(width - text.size(), ' ');
-    }
-    return text;
+    return login + std::string(width - std::min(width, login.size()), ' ');
 }
 
 }  // namespace test_support

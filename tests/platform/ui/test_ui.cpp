@@ -132,8 +132,7 @@ TEST_F(Forms, AFormJoinsTheLoadedFormsOnceBeforeItsLoadHandlerRuns) {
     EXPECT_EQ(&ui::Forms::Item(1), &first);
 }
 
-// A window of each kind of row: a control on the client area and in a frame, a caption, a
-// list's first item, a font, a password mask, a namer, a handler; places in whole pixels.
+// A window with a row of each kind, on the client area and in a frame, each option used once.
 class MadeUpForm final : public ui::Form {
 public:
     MadeUpForm() : ui::Form(u"Made Up", 3000, 2400, controls) {}
@@ -162,25 +161,20 @@ constexpr ui::ControlRow<M> kMadeUp[] = {
 // clang-format on
 const ui::ControlTable<MadeUpForm> MadeUpForm::controls = kMadeUp;
 
-// Each control as a person meets it: where it stands, in what, what it shows and is called.
+// Each control as a person meets it: where it stands, in what, what it is called and looks.
 std::string seen(QWidget& control) {
-    const QWidget* in = control.parentWidget();
     const QRect r = control.geometry();
     auto* line = qobject_cast<QLineEdit*>(control.focusProxy());
-    const QFont font = control.font();
-    return QString("%1 in '%2' at %3,%4 %5x%6 '%7' %8")
-        .arg(control.objectName(), in->inherits("QGroupBox") ? in->objectName() : "")
-        .arg(r.x())
-        .arg(r.y())
-        .arg(r.width())
-        .arg(r.height())
-        .arg(QAccessible::queryAccessibleInterface(line != nullptr ? line : &control)
-                 ->text(QAccessible::Name))
-        .arg(control.testAttribute(Qt::WA_SetFont)
-                 ? font.family() + (font.bold() ? " bold " : " ") +
-                       QString::number(font.pointSizeF())
-             : line != nullptr && line->echoMode() == QLineEdit::Password ? "masked"
-                                                                          : "")
+    const QFont f = control.font();
+    const QString look = control.testAttribute(Qt::WA_SetFont)
+                             ? QString("%1 %2 %3").arg(f.family()).arg(f.bold()).arg(f.pointSizeF())
+                         : line != nullptr && line->echoMode() == QLineEdit::Password ? "masked"
+                                                                                      : "";
+    const QString name = QAccessible::queryAccessibleInterface(line != nullptr ? line : &control)
+                             ->text(QAccessible::Name);
+    return QString::asprintf("%s in '%s' at %d,%d %dx%d '%s' %s", qPrintable(control.objectName()),
+                             qPrintable(control.parentWidget()->objectName()), r.x(), r.y(),
+                             r.width(), r.height(), qPrintable(name), qPrintable(look))
         .toStdString();
 }
 
@@ -189,14 +183,12 @@ TEST_F(Forms, AWindowIsBuiltFromItsTableEachRowInItsContainerAtItsPlaceWithItsOp
     form.Load();
     form.setVisible(true);
     std::vector<std::string> shown;
-    for (QWidget* control : {static_cast<QWidget*>(form.Names), static_cast<QWidget*>(form.Box),
-                             static_cast<QWidget*>(form.Note), static_cast<QWidget*>(form.Secret),
-                             static_cast<QWidget*>(form.Go)}) {
-        shown.push_back(seen(*control));
+    for (const char* name : {"Names", "Box", "Note", "Secret", "Go"}) {
+        shown.push_back(seen(*form.window()->findChild<QWidget*>(name)));
     }
     EXPECT_EQ(shown, (std::vector<std::string>{
                          "Names in '' at 8,8 100x60 '' ", "Box in '' at 112,8 80x100 'Box' ",
-                         "Note in 'Box' at 8,16 60x17 'Secret :' Comic Sans MS bold 9.75",
+                         "Note in 'Box' at 8,16 60x17 'Secret :' Comic Sans MS 1 9.75",
                          "Secret in 'Box' at 8,40 60x19 'Secret :' masked",
                          "Go in '' at 8,80 49x17 'Go' "}));
     form.Names->AddItem(u"a");
