@@ -18,6 +18,7 @@
 #include "accounts/logguer_form.h"
 #include "app/startup.h"
 #include "data/schema.h"
+#include "fs/drives.h"
 #include "ftp/ftp_form.h"
 #include "scratch_database.h"
 #include "shell/base.h"
@@ -25,7 +26,7 @@
 namespace {
 
 using test_support::filled;
-namespace fs = std::filesystem;
+namespace files = std::filesystem;
 
 // A database with its index of logins, an account and rows of the public entry, which are
 // read at start, beside two folders for the browser.
@@ -37,9 +38,9 @@ struct Scene {
                 "',1,1);");
         db.exec("INSERT INTO ftp VALUES ('" + filled(" Public") + "','u','host','m',21,'site');");
         db.exec("INSERT INTO contact VALUES ('" + filled(" Public") + "',1,'n','p','a','1','v');");
-        fs::create_directories(db.folder() / "gone");
-        fs::create_directory(db.folder() / "closed");
-        fs::permissions(db.folder() / "closed", fs::perms::none);
+        files::create_directories(db.folder() / "gone");
+        files::create_directory(db.folder() / "closed");
+        files::permissions(db.folder() / "closed", files::perms::none);
     }
     ~Scene() { sqlite3_close(holder); }
 
@@ -70,18 +71,16 @@ void create(
     press(logguer().btn_NU);
 }
 
-// A double-click on each folder's line on the way down `path` from c:\.
-void enter(const fs::path& path) {
+// A double-click on the line of the folder `name` of the FTP window's list.
+void enter(const char* name) {
     ui::ListBox& list = *ftp().lst_FILE;
-    for (const auto& part : path.relative_path()) {
-        int row = 0;
-        while (row < list.ListCount() && list.List(row) != u"  " + vb::from_utf8(part.string())) {
-            ++row;
-        }
-        const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    int row = 0;
+    while (row < list.ListCount() && list.List(row) != u"  " + vb::from_utf8(name)) {
+        ++row;
     }
+    const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
 }
 
 // The program started in a child process as the unprivileged user and driven by `act` ends
@@ -90,7 +89,7 @@ void expect_report(Scene& scene, const std::function<void(Scene&)>& act,
                    const std::string& report) {
     std::error_code absent;
     if (geteuid() == 0) {
-        for (const auto& entry : fs::recursive_directory_iterator(scene.db.folder(), absent)) {
+        for (const auto& entry : files::recursive_directory_iterator(scene.db.folder(), absent)) {
             ::lchown(entry.path().c_str(), 65534, 65534);
         }
         ::lchown(scene.db.folder().c_str(), 65534, 65534);
@@ -139,16 +138,16 @@ void new_user(Scene&) {
     create(u"zed", u"pw");
 }
 
-// The FTP window walked down to the scene's folder, then into `name`, which another program
-// may remove first.
+// The FTP window on the scene's folder as drive c: (not on /, whose /tmp changes as other
+// tests run), then into `name`, which another program may remove first.
 auto browse_into(const char* name, bool removed) {
     return [=](Scene& s) {
+        fs::set_drive_table(std::vector<fs::Drive>{{u"c:", u"", s.db.folder().string(), false}});
         press(base().btn_ftp);
-        enter(s.db.folder());
         if (removed) {
-            fs::remove_all(s.db.folder() / name);
+            files::remove_all(s.db.folder() / name);
         }
-        enter(fs::path("/") / name);
+        enter(name);
     };
 }
 
@@ -169,7 +168,7 @@ const std::string kReadOnly =
            "Operation must use an updateable query. (attempt to write a readonly database)");
 
 const Fault kFaults[] = {
-    {[](Scene& s) { fs::remove(s.db.path()); }, start,  // and not made anew
+    {[](Scene& s) { files::remove(s.db.path()); }, start,  // and not made anew
      report(kGeneralFailure, "Could not find file '{}/bdd.mdb'.")},
     {[](Scene& s) { s.write(""); }, start, kUnrecognized},
     {[](Scene& s) { s.write(s.bytes().substr(0, 1500)); }, start, kUnrecognized},
@@ -191,9 +190,10 @@ const Fault kFaults[] = {
          sqlite3_exec(s.holder, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr);
      },
      start, report(kGeneralFailure, "Could not use '{}/bdd.mdb'; file already in use.")},
-    {[](Scene& s) { fs::permissions(s.db.path(), fs::perms::owner_read); }, new_user, kReadOnly},
+    {[](Scene& s) { files::permissions(s.db.path(), files::perms::owner_read); }, new_user,
+     kReadOnly},
     {[](Scene& s) {
-         fs::permissions(s.db.folder(), fs::perms::owner_read | fs::perms::owner_exec);
+         files::permissions(s.db.folder(), files::perms::owner_read | files::perms::owner_exec);
      },
      new_user, kReadOnly},
     {start, browse_into("gone", true), kNotFound},
@@ -214,9 +214,9 @@ TEST(DatabaseFaults, EachEndsTheProgramWithItsReportAndLeavesTheFileAsItWas) {
             expected.replace(brace, 2, scene.db.folder().string());
         }
         SCOPED_TRACE(expected);
-        const bool existed = fs::exists(scene.db.path());
+        const bool existed = files::exists(scene.db.path());
         expect_report(scene, fault.act, expected);
-        EXPECT_EQ(fs::exists(scene.db.path()), existed);
+        EXPECT_EQ(files::exists(scene.db.path()), existed);
         EXPECT_EQ(scene.bytes(), before);
     }
 }
