@@ -16,8 +16,8 @@
 #include <fstream>
 #include <string>
 
-#include "fs/drives.h"
 #include "ftp/ftp_form.h"
+#include "platform/fs/drives.h"
 #include "windowed_benchmarks.h"
 
 namespace {

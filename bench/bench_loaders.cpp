@@ -8,7 +8,7 @@
 
 #include "data/module1.h"
 #include "plain_sqlite.h"
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace bench {
 vb::String& database_path_setting();

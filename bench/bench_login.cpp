@@ -19,7 +19,7 @@
 #include "data/module1.h"
 #include "plain_log_on.h"
 #include "plain_sqlite.h"
-#include "vb/fixed_text.h"
+#include "platform/vb/fixed_text.h"
 #include "windowed_benchmarks.h"
 
 namespace bench {

@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "ui/application.h"
+#include "platform/ui/application.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <QByteArray>
 
-#include "ui/application.h"
+#include "platform/ui/application.h"
 
 namespace bench {
 

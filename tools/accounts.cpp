@@ -4,9 +4,9 @@
 #include "data/schema.h"
 #include "data/statements.h"
 #include "owners.h"
+#include "platform/vb/variant.h"
 #include "rows.h"
 #include "values.h"
-#include "vb/variant.h"
 
 namespace tool {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "check_values.h"
+#include "platform/vb/fixed_text.h"
 #include "values.h"
-#include "vb/fixed_text.h"
 
 namespace tool {
 

@@ -7,7 +7,7 @@
 
 #include "check.h"
 #include "data/schema.h"
-#include "vb/variant.h"
+#include "platform/vb/variant.h"
 
 namespace tool {
 

@@ -6,9 +6,9 @@
 #include "data/records.h"
 #include "data/statements.h"
 #include "owners.h"
+#include "platform/vb/variant.h"
 #include "rows.h"
 #include "values.h"
-#include "vb/variant.h"
 
 namespace tool {
 

@@ -7,12 +7,12 @@
 #include "check.h"
 #include "data/schema.h"
 #include "data/statements.h"
+#include "platform/vb/fixed_text.h"
+#include "platform/vb/variant.h"
 #include "shared_access.h"
 #include "stop.h"
 #include "tool_database.h"
 #include "values.h"
-#include "vb/fixed_text.h"
-#include "vb/variant.h"
 
 namespace tool {
 

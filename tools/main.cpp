@@ -10,9 +10,9 @@
 #include "create.h"
 #include "data/database_path.h"
 #include "fix.h"
+#include "platform/vb/text.h"
 #include "rows.h"
 #include "stop.h"
-#include "vb/text.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "data/statements.h"
+#include "platform/vb/fixed_text.h"
+#include "platform/vb/variant.h"
 #include "stop.h"
 #include "values.h"
-#include "vb/fixed_text.h"
-#include "vb/variant.h"
 
 namespace tool {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/vb/text.h"
 #include "tool_database.h"
-#include "vb/text.h"
 
 namespace tool {
 

@@ -13,8 +13,8 @@
 #include <tuple>
 
 #include "data/database_path.h"
+#include "platform/vb/text.h"
 #include "stop.h"
-#include "vb/text.h"
 
 namespace tool {
 

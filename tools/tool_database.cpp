@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "ado/recordset.h"
+#include "platform/ado/recordset.h"
 
 namespace tool {
 

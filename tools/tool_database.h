@@ -6,12 +6,12 @@
 #include <string>
 #include <utility>
 
-#include "ado/connection.h"
-#include "ado/recordset.h"
 #include "data/database.h"
+#include "platform/ado/connection.h"
+#include "platform/ado/recordset.h"
+#include "platform/vb/runtime_error.h"
+#include "platform/vb/text.h"
 #include "stop.h"
-#include "vb/runtime_error.h"
-#include "vb/text.h"
 
 namespace tool {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "data/schema.h"
+#include "platform/vb/fixed_text.h"
 #include "stop.h"
-#include "vb/fixed_text.h"
 
 namespace tool {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace tool {
 

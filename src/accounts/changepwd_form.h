@@ -2,13 +2,13 @@
 // entry of the login window's list at idx_cmpt. "OK" reports in the login window and closes.
 #pragma once
 
-#include "ui/command_button.h"
-#include "ui/control_table.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/text_box.h"
-#include "vb/integer.h"
-#include "vb/text.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/text_box.h"
+#include "platform/vb/integer.h"
+#include "platform/vb/text.h"
 
 class ChangePwdForm final : public ui::Form {
 public:

@@ -2,11 +2,11 @@
 // with the login window's password box when "Ok" closes it.
 #pragma once
 
-#include "ui/command_button.h"
-#include "ui/control_table.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/text_box.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/text_box.h"
 
 class ConfirmeForm final : public ui::Form {
 public:

@@ -11,8 +11,8 @@
 #include "data/records.h"
 #include "data/statements.h"
 #include "data/table_storage.h"
+#include "platform/vb/fixed_text.h"
 #include "shell/placement.h"
-#include "vb/fixed_text.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 // report the outcome of every action.
 #pragma once
 
-#include "ui/command_button.h"
-#include "ui/control_table.h"
-#include "ui/form.h"
-#include "ui/frame.h"
-#include "ui/label.h"
-#include "ui/list_box.h"
-#include "ui/text_box.h"
-#include "vb/integer.h"
-#include "vb/text.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/form.h"
+#include "platform/ui/frame.h"
+#include "platform/ui/label.h"
+#include "platform/ui/list_box.h"
+#include "platform/ui/text_box.h"
+#include "platform/vb/integer.h"
+#include "platform/vb/text.h"
 
 class LogguerForm final : public ui::Form {
 public:

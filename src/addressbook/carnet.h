@@ -5,15 +5,15 @@
 
 #include <array>
 
-#include "ui/check_box.h"
-#include "ui/combo_box.h"
-#include "ui/command_button.h"
-#include "ui/control_table.h"
-#include "ui/form.h"
-#include "ui/frame.h"
-#include "ui/label.h"
-#include "ui/option_button.h"
-#include "ui/text_box.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/form.h"
+#include "platform/ui/frame.h"
+#include "platform/ui/label.h"
+#include "platform/ui/option_button.h"
+#include "platform/ui/text_box.h"
 
 class CarnetForm final : public ui::Form {
 public:

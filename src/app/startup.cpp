@@ -3,8 +3,8 @@
 #include "accounts/logguer_form.h"
 #include "addressbook/carnet.h"
 #include "ftp/ftp_form.h"
+#include "platform/ui/application.h"
 #include "shell/base.h"
-#include "ui/application.h"
 
 namespace app {
 

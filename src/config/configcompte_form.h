@@ -3,13 +3,13 @@
 // account list is filled; the FTP "Add / Configure" button opens the FTP-site editor.
 #pragma once
 
-#include "ui/check_box.h"
-#include "ui/command_button.h"
-#include "ui/control_table.h"
-#include "ui/form.h"
-#include "ui/frame.h"
-#include "ui/label.h"
-#include "ui/list_box.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/form.h"
+#include "platform/ui/frame.h"
+#include "platform/ui/label.h"
+#include "platform/ui/list_box.h"
 
 class ConfigCompteForm final : public ui::Form {
 public:

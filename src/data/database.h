@@ -2,9 +2,9 @@
 // same way for every procedure that reaches the file.
 #pragma once
 
-#include "ado/connection.h"
-#include "ado/recordset.h"
-#include "vb/text.h"
+#include "platform/ado/connection.h"
+#include "platform/ado/recordset.h"
+#include "platform/vb/text.h"
 
 namespace data {
 

@@ -2,7 +2,7 @@
 // executables link a unit of their own in place of this one.
 #pragma once
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace data {
 

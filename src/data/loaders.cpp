@@ -3,7 +3,7 @@
 #include "data/module1.h"
 #include "data/statements.h"
 #include "data/table_storage.h"
-#include "vb/variant.h"
+#include "platform/vb/variant.h"
 
 namespace Module1 {
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "data/records.h"
-#include "vb/dyn_array.h"
-#include "vb/integer.h"
+#include "platform/vb/dyn_array.h"
+#include "platform/vb/integer.h"
 
 namespace Module1 {
 

@@ -2,8 +2,8 @@
 // the loaders fill or cut it to.
 #pragma once
 
-#include "vb/fixed_text.h"
-#include "vb/integer.h"
+#include "platform/vb/fixed_text.h"
+#include "platform/vb/integer.h"
 
 struct Compte {
     vb::FixedText<50> loggin;

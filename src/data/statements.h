@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace statements {
 

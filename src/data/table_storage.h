@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "vb/dyn_array.h"
-#include "vb/integer.h"
+#include "platform/vb/dyn_array.h"
+#include "platform/vb/integer.h"
 
 namespace data {
 

@@ -2,12 +2,12 @@
 // of them connected to any record.
 #pragma once
 
-#include "ui/check_box.h"
-#include "ui/command_button.h"
-#include "ui/control_table.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/text_box.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/text_box.h"
 
 class AddFtpForm final : public ui::Form {
 public:

@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "data/module1.h"
-#include "fs/attributes.h"
-#include "fs/dir_listing.h"
 #include "ftp/addftp_form.h"
 #include "ftp/rename_form.h"
+#include "platform/fs/attributes.h"
+#include "platform/fs/dir_listing.h"
+#include "platform/vb/runtime_error.h"
 #include "shell/placement.h"
-#include "vb/runtime_error.h"
 
 namespace {
 

@@ -6,17 +6,17 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/combo_box.h"
-#include "ui/command_button.h"
-#include "ui/control_table.h"
-#include "ui/drive_list_box.h"
-#include "ui/form.h"
-#include "ui/frame.h"
-#include "ui/list_box.h"
-#include "ui/text_box.h"
-#include "vb/dyn_array.h"
-#include "vb/integer.h"
-#include "vb/text.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/drive_list_box.h"
+#include "platform/ui/form.h"
+#include "platform/ui/frame.h"
+#include "platform/ui/list_box.h"
+#include "platform/ui/text_box.h"
+#include "platform/vb/dyn_array.h"
+#include "platform/vb/integer.h"
+#include "platform/vb/text.h"
 
 class FtpForm final : public ui::Form {
 public:

@@ -1,11 +1,11 @@
 // The rename dialog: a new name and an "Ok" button that renames nothing.
 #pragma once
 
-#include "ui/command_button.h"
-#include "ui/control_table.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/text_box.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/text_box.h"
 
 class RenameForm final : public ui::Form {
 public:

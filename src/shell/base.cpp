@@ -1,8 +1,8 @@
 #include "shell/base.h"
 
 #include "data/module1.h"
+#include "platform/ui/application.h"
 #include "shell/placement.h"
-#include "ui/application.h"
 
 namespace {
 

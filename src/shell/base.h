@@ -2,10 +2,10 @@
 // end the program. It is the first window loaded and the last one to go.
 #pragma once
 
-#include "ui/command_button.h"
-#include "ui/control_table.h"
-#include "ui/form.h"
-#include "vb/text.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/form.h"
+#include "platform/vb/text.h"
 
 class BaseForm final : public ui::Form {
 public:

@@ -1,9 +1,9 @@
 #include "shell/placement.h"
 
-#include "ui/application.h"
-#include "ui/form.h"
-#include "ui/input_hold.h"
-#include "ui/screen.h"
+#include "platform/ui/application.h"
+#include "platform/ui/form.h"
+#include "platform/ui/input_hold.h"
+#include "platform/ui/screen.h"
 
 namespace Module1 {
 

@@ -14,10 +14,10 @@
 #include "accounts/confirme_form.h"
 #include "accounts/logguer_form.h"
 #include "data/module1.h"
+#include "platform/vb/fixed_text.h"
 #include "scratch_database.h"
 #include "shell/base.h"
 #include "stand_in_forms.h"
-#include "vb/fixed_text.h"
 
 using test_support::filled;
 

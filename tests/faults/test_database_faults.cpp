@@ -18,8 +18,8 @@
 #include "accounts/logguer_form.h"
 #include "app/startup.h"
 #include "data/schema.h"
-#include "fs/drives.h"
 #include "ftp/ftp_form.h"
+#include "platform/fs/drives.h"
 #include "scratch_database.h"
 #include "shell/base.h"
 

@@ -9,10 +9,10 @@
 #include <fstream>
 
 #include "data/module1.h"
-#include "fs/drives.h"
 #include "ftp/addftp_form.h"
 #include "ftp/ftp_form.h"
 #include "ftp/rename_form.h"
+#include "platform/fs/drives.h"
 #include "stand_in_forms.h"
 
 namespace {

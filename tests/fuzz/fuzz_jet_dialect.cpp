@@ -3,13 +3,13 @@
 #include <utility>
 #include <vector>
 
-#include "ado/jet_like.h"
-#include "ado/recordset.h"
 #include "data/database.h"
 #include "data/statements.h"
 #include "fuzz_input.h"
+#include "platform/ado/jet_like.h"
+#include "platform/ado/recordset.h"
+#include "platform/vb/variant.h"
 #include "scratch_database.h"
-#include "vb/variant.h"
 
 namespace {
 

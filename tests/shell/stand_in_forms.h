@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/form.h"
+#include "platform/ui/list_box.h"
 #include "shell/placement.h"
-#include "ui/form.h"
-#include "ui/list_box.h"
 
 struct Position {
     int left;

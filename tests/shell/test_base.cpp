@@ -7,10 +7,10 @@
 #include <QTest>
 
 #include "data/module1.h"
+#include "platform/vb/fixed_text.h"
 #include "scratch_database.h"
 #include "shell/base.h"
 #include "stand_in_forms.h"
-#include "vb/fixed_text.h"
 
 namespace {
 

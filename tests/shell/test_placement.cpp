@@ -3,9 +3,9 @@
 // and closing reverses it, a dialog sinking before its working window slides out.
 #include <gtest/gtest.h>
 
+#include "platform/ui/screen.h"
 #include "shell/placement.h"
 #include "stand_in_forms.h"
-#include "ui/screen.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // headless unless a platform is named, then every test.
 #include <gtest/gtest.h>
 
-#include "ui/application.h"
+#include "platform/ui/application.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -1,7 +1,7 @@
 // The run-time error an action raises, for tests that expect one.
 #pragma once
 
-#include "vb/runtime_error.h"
+#include "platform/vb/runtime_error.h"
 
 namespace test_support {
 

@@ -3,9 +3,9 @@
 
 #include <fstream>
 
+#include "platform/vb/fixed_text.h"
 #include "scratch_database.h"
 #include "tool_run.h"
-#include "vb/fixed_text.h"
 
 namespace {
 

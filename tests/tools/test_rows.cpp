@@ -4,9 +4,9 @@
 
 #include "data/module1.h"
 #include "hostile_values.h"
+#include "platform/vb/fixed_text.h"
 #include "scratch_database.h"
 #include "tool_run.h"
-#include "vb/fixed_text.h"
 
 namespace {
 

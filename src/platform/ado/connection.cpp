@@ -1,4 +1,4 @@
-#include "ado/connection.h"
+#include "platform/ado/connection.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -6,9 +6,9 @@
 #include <cstring>
 #include <optional>
 
-#include "ado/errors.h"
-#include "ado/jet_like.h"
-#include "vb/runtime_error.h"
+#include "platform/ado/errors.h"
+#include "platform/ado/jet_like.h"
+#include "platform/vb/runtime_error.h"
 
 namespace ado {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 struct sqlite3;
 

@@ -1,9 +1,9 @@
-#include "ado/errors.h"
+#include "platform/ado/errors.h"
 
 #include <sqlite3.h>
 
-#include "ado/connection.h"
-#include "vb/runtime_error.h"
+#include "platform/ado/connection.h"
+#include "platform/vb/runtime_error.h"
 
 namespace ado {
 

@@ -1,4 +1,4 @@
-#include "ado/jet_dialect.h"
+#include "platform/ado/jet_dialect.h"
 
 #include <string>
 #include <utility>

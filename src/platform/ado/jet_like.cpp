@@ -1,8 +1,8 @@
-#include "ado/jet_like.h"
+#include "platform/ado/jet_like.h"
 
 #include <utility>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace ado {
 

@@ -1,4 +1,4 @@
-#include "ado/recordset.h"
+#include "platform/ado/recordset.h"
 
 #include <sqlite3.h>
 
@@ -6,10 +6,10 @@
 #include <memory>
 #include <string_view>
 
-#include "ado/connection.h"
-#include "ado/errors.h"
-#include "ado/jet_dialect.h"
-#include "vb/runtime_error.h"
+#include "platform/ado/connection.h"
+#include "platform/ado/errors.h"
+#include "platform/ado/jet_dialect.h"
+#include "platform/vb/runtime_error.h"
 
 namespace ado {
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "vb/text.h"
-#include "vb/variant.h"
+#include "platform/vb/text.h"
+#include "platform/vb/variant.h"
 
 struct sqlite3_stmt;
 

@@ -1,4 +1,4 @@
-#include "fs/attributes.h"
+#include "platform/fs/attributes.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,10 +9,10 @@
 #include <cerrno>
 #include <climits>
 
-#include "fs/drives_cache.h"
-#include "fs/last_folder.h"
-#include "fs/paths.h"
-#include "vb/runtime_error.h"
+#include "platform/fs/drives_cache.h"
+#include "platform/fs/last_folder.h"
+#include "platform/fs/paths.h"
+#include "platform/vb/runtime_error.h"
 
 namespace fs {
 

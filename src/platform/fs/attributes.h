@@ -1,7 +1,7 @@
 // File attributes as the runtime numbers them, and reading them by path.
 #pragma once
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace fs {
 

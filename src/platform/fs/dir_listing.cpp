@@ -1,4 +1,4 @@
-#include "fs/dir_listing.h"
+#include "platform/fs/dir_listing.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -7,11 +7,11 @@
 #include <cerrno>
 #include <cstring>
 
-#include "fs/attributes.h"
-#include "fs/drives_cache.h"
-#include "fs/last_folder.h"
-#include "fs/paths.h"
-#include "vb/runtime_error.h"
+#include "platform/fs/attributes.h"
+#include "platform/fs/drives_cache.h"
+#include "platform/fs/last_folder.h"
+#include "platform/fs/paths.h"
+#include "platform/vb/runtime_error.h"
 
 namespace fs {
 

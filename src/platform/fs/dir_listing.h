@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace fs {
 

@@ -1,4 +1,4 @@
-#include "fs/drives.h"
+#include "platform/fs/drives.h"
 
 #include <sys/stat.h>
 
@@ -7,10 +7,10 @@
 #include <sstream>
 #include <system_error>
 
-#include "fs/drives_cache.h"
-#include "fs/mountinfo.h"
-#include "fs/paths.h"
-#include "vb/runtime_error.h"
+#include "platform/fs/drives_cache.h"
+#include "platform/fs/mountinfo.h"
+#include "platform/fs/paths.h"
+#include "platform/vb/runtime_error.h"
 
 namespace fs {
 

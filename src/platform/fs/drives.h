@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace fs {
 

@@ -1,4 +1,4 @@
-#include "fs/mountinfo.h"
+#include "platform/fs/mountinfo.h"
 
 #include <algorithm>
 #include <array>

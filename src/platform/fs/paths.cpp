@@ -1,12 +1,12 @@
-#include "fs/paths.h"
+#include "platform/fs/paths.h"
 
 #include <algorithm>
 #include <cctype>
 #include <type_traits>
 
-#include "fs/drives.h"
-#include "fs/drives_cache.h"
-#include "vb/runtime_error.h"
+#include "platform/fs/drives.h"
+#include "platform/fs/drives_cache.h"
+#include "platform/vb/runtime_error.h"
 
 namespace fs {
 

@@ -1,6 +1,6 @@
-#include "ui/accessible_name.h"
+#include "platform/ui/accessible_name.h"
 
-#include "ui/spoken.h"
+#include "platform/ui/spoken.h"
 
 namespace ui {
 

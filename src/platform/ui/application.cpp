@@ -1,6 +1,6 @@
-#include "ui/application.h"
+#include "platform/ui/application.h"
 
-#include "ui/input_hold.h"
+#include "platform/ui/input_hold.h"
 
 #include <QFont>
 #include <QMessageBox>

@@ -8,7 +8,7 @@
 #include <new>
 #include <utility>
 
-#include "vb/runtime_error.h"
+#include "platform/vb/runtime_error.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/caption_fit.h"
+#include "platform/ui/caption_fit.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ui/check_box.h"
+#include "platform/ui/check_box.h"
 
 namespace ui {
 

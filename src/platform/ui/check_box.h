@@ -4,7 +4,7 @@
 
 #include <QCheckBox>
 
-#include "ui/toggle_button.h"
+#include "platform/ui/toggle_button.h"
 
 namespace ui {
 

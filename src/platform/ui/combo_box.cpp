@@ -1,9 +1,9 @@
-#include "ui/combo_box.h"
+#include "platform/ui/combo_box.h"
 
 #include <QSignalBlocker>
 
-#include "ui/application.h"
-#include "ui/control_errors.h"
+#include "platform/ui/application.h"
+#include "platform/ui/control_errors.h"
 
 namespace ui {
 

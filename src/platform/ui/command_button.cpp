@@ -1,11 +1,11 @@
-#include "ui/command_button.h"
+#include "platform/ui/command_button.h"
 
 #include <QKeyEvent>
 
 #include <utility>
 
-#include "ui/application.h"
-#include "ui/input_hold.h"
+#include "platform/ui/application.h"
+#include "platform/ui/input_hold.h"
 
 namespace ui {
 

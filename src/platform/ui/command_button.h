@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace ui {
 

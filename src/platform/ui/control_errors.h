@@ -2,7 +2,7 @@
 // descriptions.
 #pragma once
 
-#include "vb/runtime_error.h"
+#include "platform/vb/runtime_error.h"
 
 namespace ui {
 

@@ -1,9 +1,9 @@
-#include "ui/control_table.h"
+#include "platform/ui/control_table.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "ui/accessible_name.h"
+#include "platform/ui/accessible_name.h"
 
 namespace ui::control_table {
 

@@ -6,17 +6,17 @@
 #include <string_view>
 #include <variant>
 
-#include "ui/check_box.h"
-#include "ui/combo_box.h"
-#include "ui/command_button.h"
-#include "ui/drive_list_box.h"
-#include "ui/form.h"
-#include "ui/frame.h"
-#include "ui/label.h"
-#include "ui/list_box.h"
-#include "ui/option_button.h"
-#include "ui/text_box.h"
-#include "ui/twips.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/drive_list_box.h"
+#include "platform/ui/form.h"
+#include "platform/ui/frame.h"
+#include "platform/ui/label.h"
+#include "platform/ui/list_box.h"
+#include "platform/ui/option_button.h"
+#include "platform/ui/text_box.h"
+#include "platform/ui/twips.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
-#include "ui/drive_list_box.h"
+#include "platform/ui/drive_list_box.h"
 
-#include "ui/application.h"
-#include "vb/runtime_error.h"
+#include "platform/ui/application.h"
+#include "platform/vb/runtime_error.h"
 
 namespace ui {
 

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "fs/drives.h"
-#include "vb/text.h"
+#include "platform/fs/drives.h"
+#include "platform/vb/text.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/form.h"
+#include "platform/ui/form.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -9,11 +9,11 @@
 
 #include <algorithm>
 
-#include "ui/application.h"
-#include "ui/caption_fit.h"
-#include "ui/spoken.h"
-#include "ui/window_frame.h"
-#include "vb/runtime_error.h"
+#include "platform/ui/application.h"
+#include "platform/ui/caption_fit.h"
+#include "platform/ui/spoken.h"
+#include "platform/ui/window_frame.h"
+#include "platform/vb/runtime_error.h"
 
 namespace ui {
 

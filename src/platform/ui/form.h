@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "ui/twips.h"
-#include "vb/text.h"
+#include "platform/ui/twips.h"
+#include "platform/vb/text.h"
 
 class QAccessibleInterface;
 class QEventLoop;

@@ -1,4 +1,4 @@
-#include "ui/frame.h"
+#include "platform/ui/frame.h"
 
 #include <qdrawutil.h>
 #include <QEvent>
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "ui/accessible_name.h"
+#include "platform/ui/accessible_name.h"
 
 namespace ui {
 

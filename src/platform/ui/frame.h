@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/input_hold.h"
+#include "platform/ui/input_hold.h"
 
 #include <QCoreApplication>
 #include <QEvent>

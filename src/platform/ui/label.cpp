@@ -1,8 +1,8 @@
-#include "ui/label.h"
+#include "platform/ui/label.h"
 
-#include "ui/accessible_name.h"
-#include "ui/frame.h"
-#include "ui/spoken.h"
+#include "platform/ui/accessible_name.h"
+#include "platform/ui/frame.h"
+#include "platform/ui/spoken.h"
 
 namespace ui {
 

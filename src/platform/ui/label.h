@@ -3,7 +3,7 @@
 
 #include <QLabel>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace ui {
 

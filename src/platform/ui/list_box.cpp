@@ -1,4 +1,4 @@
-#include "ui/list_box.h"
+#include "platform/ui/list_box.h"
 
 #include <QAbstractListModel>
 #include <QItemSelectionModel>
@@ -7,10 +7,10 @@
 
 #include <algorithm>
 
-#include "ui/application.h"
-#include "ui/control_errors.h"
-#include "ui/spoken.h"
-#include "vb/runtime_error.h"
+#include "platform/ui/application.h"
+#include "platform/ui/control_errors.h"
+#include "platform/ui/spoken.h"
+#include "platform/vb/runtime_error.h"
 
 namespace ui {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace ui {
 

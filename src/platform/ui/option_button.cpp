@@ -1,4 +1,4 @@
-#include "ui/option_button.h"
+#include "platform/ui/option_button.h"
 
 namespace ui {
 

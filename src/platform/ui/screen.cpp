@@ -1,9 +1,9 @@
-#include "ui/screen.h"
+#include "platform/ui/screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "ui/twips.h"
+#include "platform/ui/twips.h"
 
 namespace ui::Screen {
 

@@ -1,4 +1,4 @@
-#include "ui/spoken.h"
+#include "platform/ui/spoken.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>

@@ -1,11 +1,11 @@
-#include "ui/text_box.h"
+#include "platform/ui/text_box.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 
-#include "ui/application.h"
+#include "platform/ui/application.h"
 
 namespace ui {
 

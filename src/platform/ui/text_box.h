@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -7,8 +7,8 @@
 #include <functional>
 #include <utility>
 
-#include "ui/application.h"
-#include "vb/text.h"
+#include "platform/ui/application.h"
+#include "platform/vb/text.h"
 
 namespace ui {
 

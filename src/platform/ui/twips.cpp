@@ -1,4 +1,4 @@
-#include "ui/twips.h"
+#include "platform/ui/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "ui/window_frame.h"
+#include "platform/ui/window_frame.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "vb/integer.h"
-#include "vb/runtime_error.h"
+#include "platform/vb/integer.h"
+#include "platform/vb/runtime_error.h"
 
 namespace vb {
 

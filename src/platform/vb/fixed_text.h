@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace vb {
 

@@ -5,7 +5,7 @@
 #include <compare>
 #include <cstdint>
 
-#include "vb/runtime_error.h"
+#include "platform/vb/runtime_error.h"
 
 namespace vb {
 

@@ -1,4 +1,4 @@
-#include "vb/runtime_error.h"
+#include "platform/vb/runtime_error.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "vb/text.h"
+#include "platform/vb/text.h"
 
 namespace vb {
 

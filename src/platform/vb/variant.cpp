@@ -1,4 +1,4 @@
-#include "vb/variant.h"
+#include "platform/vb/variant.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "vb/runtime_error.h"
+#include "platform/vb/runtime_error.h"
 
 namespace vb {
 

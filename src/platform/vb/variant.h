@@ -9,8 +9,8 @@
 #include <utility>
 #include <variant>
 
-#include "vb/integer.h"
-#include "vb/text.h"
+#include "platform/vb/integer.h"
+#include "platform/vb/text.h"
 
 namespace vb {
 

@@ -4,13 +4,13 @@
 
 #include <optional>
 
-#include "ado/connection.h"
-#include "ado/jet_dialect.h"
-#include "ado/jet_like.h"
-#include "ado/recordset.h"
+#include "platform/ado/connection.h"
+#include "platform/ado/jet_dialect.h"
+#include "platform/ado/jet_like.h"
+#include "platform/ado/recordset.h"
+#include "platform/vb/variant.h"
 #include "run_time_error.h"
 #include "scratch_database.h"
-#include "vb/variant.h"
 
 namespace {
 

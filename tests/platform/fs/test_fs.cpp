@@ -9,11 +9,11 @@
 #include <fstream>
 #include <set>
 
-#include "fs/attributes.h"
-#include "fs/dir_listing.h"
-#include "fs/drives.h"
-#include "fs/mountinfo.h"
-#include "fs/paths.h"
+#include "platform/fs/attributes.h"
+#include "platform/fs/dir_listing.h"
+#include "platform/fs/drives.h"
+#include "platform/fs/mountinfo.h"
+#include "platform/fs/paths.h"
 #include "run_time_error.h"
 
 namespace {

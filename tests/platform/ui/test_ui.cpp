@@ -10,13 +10,13 @@
 #include <new>
 #include <stdexcept>
 
+#include "platform/ui/application.h"
+#include "platform/ui/control_table.h"
+#include "platform/ui/form.h"
+#include "platform/ui/list_box.h"
+#include "platform/ui/twips.h"
+#include "platform/vb/integer.h"
 #include "run_time_error.h"
-#include "ui/application.h"
-#include "ui/control_table.h"
-#include "ui/form.h"
-#include "ui/list_box.h"
-#include "ui/twips.h"
-#include "vb/integer.h"
 
 namespace {
 

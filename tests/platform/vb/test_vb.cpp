@@ -4,10 +4,10 @@
 
 #include "run_time_error.h"
 
-#include "vb/dyn_array.h"
-#include "vb/fixed_text.h"
-#include "vb/integer.h"
-#include "vb/variant.h"
+#include "platform/vb/dyn_array.h"
+#include "platform/vb/fixed_text.h"
+#include "platform/vb/integer.h"
+#include "platform/vb/variant.h"
 
 namespace {
 
