@@ -28,6 +28,8 @@ endforeach()
 add_custom_target(guichet_docs ALL DEPENDS ${compressed_docs})
 
 install(FILES ${packaging_dir}/guichet.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${packaging_dir}/example.c_seed_b3456037.guichet.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${packaging_dir}/guichet.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${build_packaging}/guichet.1.gz ${build_packaging}/guichet-db.1.gz
