@@ -6,40 +6,26 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "platform/fs/attributes.h"
 #include "platform/fs/drives_cache.h"
 #include "platform/fs/last_folder.h"
 #include "platform/fs/paths.h"
 #include "platform/vb/runtime_error.h"
+#include "platform/vb/wildcard.h"
 
 namespace fs {
 
 namespace {
 
-// * matches any run, ? one character; an empty pattern, "*" and "*.*" match every name.
-bool matches(std::u16string_view pattern, std::u16string_view name) {
+// * matches any run, ? one character; an empty pattern, "*" and "*.*" match every name, and
+// are kept as no pattern at all.
+std::optional<vb::WildcardPattern> name_pattern(std::u16string_view pattern) {
     if (pattern.empty() || pattern == u"*" || pattern == u"*.*") {
-        return true;
+        return std::nullopt;
     }
-    std::size_t p = 0, n = 0, star = std::u16string_view::npos, resume = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
-            ++p, ++n;
-        } else if (p < pattern.size() && pattern[p] == u'*') {
-            star = p++;
-            resume = n;
-        } else if (star != std::u16string_view::npos) {
-            p = star + 1;
-            n = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == u'*') {
-        ++p;
-    }
-    return p == pattern.size();
+    return vb::WildcardPattern::compile(pattern, {.any_run = u'*', .any_one = u'?', .sets = false});
 }
 
 bool is_dot_entry(const char* name) {
@@ -51,7 +37,7 @@ bool is_dot_entry(const char* name) {
 struct DirListing::State {
     DIR* dir = nullptr;
     bool with_folders = false;
-    vb::String pattern;
+    std::optional<vb::WildcardPattern> pattern;  // none: every name
     vb::String folder;
 
     ~State() { close(); }
@@ -72,8 +58,9 @@ vb::String DirListing::Dir(const vb::String& pattern, int attributes) {
     const std::size_t cut = pattern.rfind(u'\\');
     const bool drive_only = cut == vb::String::npos;
     state_->folder = drive_only ? pattern.substr(0, 2) : pattern.substr(0, cut);
-    state_->pattern = drive_only ? pattern.substr(std::min<std::size_t>(2, pattern.size()))
-                                 : pattern.substr(cut + 1);
+    state_->pattern =
+        name_pattern(drive_only ? pattern.substr(std::min<std::size_t>(2, pattern.size()))
+                                : pattern.substr(cut + 1));
     state_->with_folders = (attributes & vbDirectory) != 0;
     const auto native = native_path(state_->folder);
     state_->dir = opendir(native.c_str());
@@ -119,7 +106,7 @@ vb::String DirListing::Dir() {
             continue;
         }
         vb::String text = name_from_native(name);
-        if (matches(state_->pattern, text)) {
+        if (!state_->pattern || state_->pattern->matches(text)) {
             return text;
         }
     }
