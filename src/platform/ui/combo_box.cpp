@@ -3,11 +3,10 @@
 #include <QSignalBlocker>
 
 #include "platform/ui/application.h"
-#include "platform/ui/control_errors.h"
 
 namespace ui {
 
-ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+ComboBox::ComboBox(QWidget* parent) : ComboList(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::activated, this, [this] {
@@ -57,25 +56,6 @@ void ComboBox::Clear() {
     if (isEditable()) {
         setEditText(QString());
     }
-}
-
-int ComboBox::ListCount() const {
-    return count();
-}
-
-vb::String ComboBox::List(int index) const {
-    return index >= 0 && index < count() ? itemText(index).toStdU16String() : vb::String();
-}
-
-int ComboBox::ListIndex() const {
-    return currentIndex();
-}
-
-void ComboBox::setListIndex(int index) {
-    if (index < -1 || index >= count()) {
-        raise_invalid_property_value();
-    }
-    setCurrentIndex(index);
 }
 
 void ComboBox::onClick(std::function<void()> handler) {

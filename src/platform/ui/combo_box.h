@@ -1,15 +1,14 @@
 // The combo box: a drop-down with an edit field, or a drop-down list to choose from.
 #pragma once
 
-#include <QComboBox>
-
 #include <functional>
 
+#include "platform/ui/item_list.h"
 #include "platform/vb/text.h"
 
 namespace ui {
 
-class ComboBox final : public QComboBox {
+class ComboBox final : public ComboList {
 public:
     enum class Style { kDropDownCombo, kDropDownList };
 
@@ -23,10 +22,6 @@ public:
 
     void AddItem(const vb::String& item);
     void Clear();
-    int ListCount() const;
-    vb::String List(int index) const;  // the empty text beyond the last item
-    int ListIndex() const;             // -1 when none is chosen
-    void setListIndex(int index);
 
     void onClick(std::function<void()> handler);   // an item chosen
     void onChange(std::function<void()> handler);  // the edit field's text changed

@@ -5,7 +5,7 @@
 
 namespace ui {
 
-DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent), drives_(fs::drives()) {
+DriveListBox::DriveListBox(QWidget* parent) : ComboList(parent), drives_(fs::drives()) {
     setEditable(false);
     for (const auto& drive : drives_) {
         addItem(QString::fromStdU16String(fs::drive_text(drive)));
@@ -33,18 +33,6 @@ void DriveListBox::setDrive(const vb::String& drive) {
         }
     }
     vb::raise(vb::kDeviceUnavailable);
-}
-
-int DriveListBox::ListCount() const {
-    return count();
-}
-
-vb::String DriveListBox::List(int index) const {
-    return index >= 0 && index < count() ? itemText(index).toStdU16String() : vb::String();
-}
-
-int DriveListBox::ListIndex() const {
-    return currentIndex();
 }
 
 void DriveListBox::setListIndex(int index) {

@@ -1,17 +1,16 @@
 // The drive list: the local drives as "c:" or "d: [label]", one of them current.
 #pragma once
 
-#include <QComboBox>
-
 #include <functional>
 #include <vector>
 
 #include "platform/fs/drives.h"
+#include "platform/ui/item_list.h"
 #include "platform/vb/text.h"
 
 namespace ui {
 
-class DriveListBox final : public QComboBox {
+class DriveListBox final : public ComboList {
 public:
     // Lists the drives of fs::drives() and makes current the one holding the working
     // directory.
@@ -23,10 +22,9 @@ public:
     // "Device unavailable" (68).
     void setDrive(const vb::String& drive);
 
-    int ListCount() const;
-    vb::String List(int index) const;  // the empty text beyond the last drive
-    int ListIndex() const;
-    void setListIndex(int index);
+    // There is always a current drive: -1, like an index beyond the drives, raises "Invalid
+    // procedure call" (5).
+    void setListIndex(int index) override;
 
     // The current drive changed, by the user or by code.
     void onChange(std::function<void()> handler);

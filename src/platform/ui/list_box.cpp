@@ -362,15 +362,12 @@ void ListBox::Clear() {
     model_->clear();
 }
 
-int ListBox::ListCount() const {
+int ListBox::item_count() const {
     return model_->rowCount();
 }
 
-vb::String ListBox::List(int index) const {
-    if (index < 0 || index >= ListCount()) {
-        return {};
-    }
-    return model_->rows.at(index).text.toStdU16String();
+QString ListBox::item_text(int index) const {
+    return model_->rows.at(index).text;
 }
 
 bool ListBox::Selected(int index) const {
@@ -397,16 +394,12 @@ int ListBox::SelCount() const {
     return static_cast<int>(selectionModel()->selectedIndexes().size());
 }
 
-int ListBox::ListIndex() const {
+int ListBox::current_item() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-// With single selection the current item is the selected one, so -1 also selects none.
-void ListBox::setListIndex(int index) {
-    if (index < -1 || index >= ListCount()) {
-        raise_invalid_property_value();
-    }
+void ListBox::choose_item(int index) {
     if (index == -1) {
         if (selectionMode() == QAbstractItemView::SingleSelection) {
             selectionModel()->clearSelection();

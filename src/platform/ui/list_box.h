@@ -13,13 +13,14 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/item_list.h"
 #include "platform/vb/text.h"
 
 namespace ui {
 
 class ListModel;
 
-class ListBox final : public QListView {
+class ListBox final : public QListView, public ItemList {
 public:
     enum class MultiSelect { kNone, kSimple, kExtended };
 
@@ -40,13 +41,9 @@ public:
     // Clear, then AddItems, as one change of the list: the view is told once, not twice.
     void ReplaceItems(std::span<const std::u16string_view> items);
 
-    int ListCount() const;
-    vb::String List(int index) const;  // the empty text beyond the last item
-    bool Selected(int index) const;    // an index beyond the items is an error
+    bool Selected(int index) const;  // an index beyond the items is an error
     void setSelected(int index, bool selected);
     int SelCount() const;
-    int ListIndex() const;  // the current item, -1 when none
-    void setListIndex(int index);
 
     // Click: the user clicked an item, or moved to or selected one by keyboard.
     void onClick(std::function<void()> handler);
@@ -54,6 +51,12 @@ public:
     void onDblClick(std::function<void()> handler);
 
 protected:
+    int item_count() const override;
+    QString item_text(int index) const override;
+    int current_item() const override;
+    // With single selection the current item is the selected one, so -1 also selects none.
+    void choose_item(int index) override;
+
     void keyPressEvent(QKeyEvent* event) override;
     // Tells a screen reader which entries are selected, which it cannot ask the list itself.
     void focusInEvent(QFocusEvent* event) override;
