@@ -9,7 +9,7 @@
 
 namespace ui {
 
-CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
+CommandButton::CommandButton(QWidget* parent) : Captioned(parent) {
     setAutoDefault(false);
     // Mouse and keys are held off at the source; a press from an assistive technology
     // comes as an action and is held off here, with the click that ends it a moment later.
@@ -23,16 +23,6 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
             guarded(click_);
         }
     });
-}
-
-vb::String CommandButton::Caption() const {
-    return text().toStdU16String();
-}
-
-void CommandButton::setCaption(const vb::String& caption) {
-    const QString text = QString::fromStdU16String(caption);
-    setText(text);
-    setAccessibleName(text);
 }
 
 void CommandButton::onClick(std::function<void()> handler) {

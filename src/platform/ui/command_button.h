@@ -5,16 +5,13 @@
 
 #include <functional>
 
-#include "platform/vb/text.h"
+#include "platform/ui/captioned.h"
 
 namespace ui {
 
-class CommandButton final : public QPushButton {
+class CommandButton final : public Captioned<QPushButton> {
 public:
     explicit CommandButton(QWidget* parent);
-
-    vb::String Caption() const;
-    void setCaption(const vb::String& caption);  // also the accessible name
 
     // The handler runs guarded: a run-time error in it ends in the report.
     void onClick(std::function<void()> handler);

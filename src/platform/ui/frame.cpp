@@ -24,22 +24,15 @@ constexpr int kCaptionFlags =
 
 }  // namespace
 
-Frame::Frame(QWidget* parent) : QGroupBox(parent) {
+Frame::Frame(QWidget* parent) : Captioned(parent) {
     fit_margins();
 }
 
-vb::String Frame::Caption() const {
-    return title().toStdU16String();
-}
-
-void Frame::setCaption(const vb::String& caption) {
-    const QString text = QString::fromStdU16String(caption);
-    setTitle(text);
+void Frame::caption_shown(const QString& caption) {
     fit_margins();  // the group box measured its own title
-    set_own_accessible_name(*this, text);
     for (const QPointer<QWidget>& box : named_) {
         if (box != nullptr) {
-            set_accessible_name(*box, text);
+            set_accessible_name(*box, caption);
         }
     }
 }

@@ -8,17 +8,13 @@
 
 #include <vector>
 
-#include "platform/vb/text.h"
+#include "platform/ui/captioned.h"
 
 namespace ui {
 
-class Frame final : public QGroupBox {
+class Frame final : public Captioned<QGroupBox> {
 public:
     explicit Frame(QWidget* parent);
-
-    vb::String Caption() const;
-    // Also the accessible name, its own and that of every box it names.
-    void setCaption(const vb::String& caption);
 
     // `box` is named by the caption from now on (see set_label).
     void name_with_caption(QWidget& box);
@@ -28,6 +24,8 @@ public:
     // contentsRect() is the room inside the border, where the frame's controls stand.
 
 protected:
+    // The caption also names every box the frame names.
+    void caption_shown(const QString& caption) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 

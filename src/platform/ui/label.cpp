@@ -6,26 +6,18 @@
 
 namespace ui {
 
-Label::Label(QWidget* parent) : QLabel(parent) {
+Label::Label(QWidget* parent) : Captioned(parent) {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-vb::String Label::Caption() const {
-    return text().toStdU16String();
-}
-
-void Label::setCaption(const vb::String& caption) {
-    const QString text = QString::fromStdU16String(caption);
-    // The name first: a label without one tells of its new text itself, a second event.
-    set_own_accessible_name(*this, text);
-    setText(text);
+void Label::caption_shown(const QString& caption) {
     if (buddy() != nullptr) {
-        set_accessible_name(*buddy(), text);
+        set_accessible_name(*buddy(), caption);
     }
     if (spoken_) {
-        announce(*this, text);
+        announce(*this, caption);
     }
 }
 

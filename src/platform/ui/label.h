@@ -3,26 +3,27 @@
 
 #include <QLabel>
 
-#include "platform/vb/text.h"
+#include "platform/ui/captioned.h"
 
 namespace ui {
 
 class Frame;
 
-class Label final : public QLabel {
+class Label final : public Captioned<QLabel> {
 public:
     explicit Label(QWidget* parent);
 
-    vb::String Caption() const;
-    // Shown as plain text; also the accessible name, its own and that of the box it labels.
-    // A message line also has a screen reader speak it, wherever the focus is.
-    void setCaption(const vb::String& caption);
     // Makes the label a message line: every caption set from now on is spoken as news.
     void setSpoken(bool spoken) { spoken_ = spoken; }
 
     using QLabel::setFont;
     // A face that is not installed falls back to the nearest installed one.
     void setFont(const QString& face, bool bold, double points);
+
+protected:
+    // The caption, shown as plain text, also names the box the label labels; a message
+    // line's is spoken too, wherever the focus is.
+    void caption_shown(const QString& caption) override;
 
 private:
     bool spoken_ = false;
