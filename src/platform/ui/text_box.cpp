@@ -4,6 +4,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSignalBlocker>
+
+#include <utility>
 
 #include "platform/ui/application.h"
 
@@ -62,6 +65,7 @@ void TextBox::changed() {
 }
 
 void TextBox::setMultiLine(bool multi_line, ScrollBars scroll_bars) {
+    pending_.reset();
     delete line_;
     delete lines_;
     line_ = nullptr;
@@ -95,7 +99,9 @@ void TextBox::setMultiLine(bool multi_line, ScrollBars scroll_bars) {
 // A pasted lone half of a surrogate pair reads as the replacement mark the box shows.
 vb::String TextBox::Text() const {
     if (line_ != nullptr) {
-        return vb::well_formed(line_->text().toStdU16String());
+        // What the editor will hold: it keeps no more than its maximum length.
+        const QString text = pending_ ? pending_->left(line_->maxLength()) : line_->text();
+        return vb::well_formed(text.toStdU16String());
     }
     QString text = lines_->toPlainText();
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
@@ -104,10 +110,29 @@ vb::String TextBox::Text() const {
 
 void TextBox::setText(const vb::String& text) {
     const QString value = QString::fromStdU16String(text);
-    if (line_ != nullptr) {
-        line_->setText(value);
-    } else {
+    if (line_ == nullptr) {
         lines_->setPlainText(value);
+        return;
+    }
+    const vb::String before = Text();
+    if (!pending_) {
+        QMetaObject::invokeMethod(this, &TextBox::show_pending, Qt::QueuedConnection);
+    }
+    pending_ = value;
+    if (Text() != before) {
+        changed();
+    }
+}
+
+// The change event has run already, when the text was set.
+void TextBox::show_pending() {
+    if (line_ == nullptr || !pending_) {
+        return;
+    }
+    const QString value = *std::exchange(pending_, std::nullopt);
+    if (line_->text() != value) {
+        const QSignalBlocker quiet(line_);
+        line_->setText(value);
     }
 }
 

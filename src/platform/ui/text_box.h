@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 #include "platform/vb/text.h"
 
@@ -20,7 +21,10 @@ public:
     explicit TextBox(QWidget* parent);
 
     // With several lines, a line break reads as a carriage return and a line feed, and
-    // either of them, alone or as a pair, breaks the line when set.
+    // either of them, alone or as a pair, breaks the line when set. One line set by code
+    // reaches the screen once control is back in the event loop, so that a handler that fills
+    // a box and then empties it shows, and sends a screen reader, one change instead of two;
+    // Text and the change event see each value at once.
     vb::String Text() const;
     void setText(const vb::String& text);
 
@@ -39,10 +43,12 @@ protected:
 
 private:
     void changed();
+    void show_pending();
 
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* lines_ = nullptr;
     std::function<void()> change_;
+    std::optional<QString> pending_;  // set by code, not yet in the one-line editor
 };
 
 }  // namespace ui
