@@ -3,7 +3,6 @@
 #pragma once
 
 #include "platform/ui/command_button.h"
-#include "platform/ui/control_table.h"
 #include "platform/ui/form.h"
 #include "platform/ui/label.h"
 #include "platform/ui/text_box.h"
@@ -13,9 +12,6 @@
 class ChangePwdForm final : public ui::Form {
 public:
     ChangePwdForm();
-
-    // The window's controls, one row each, as loading creates them into the members below.
-    static const ui::ControlTable<ChangePwdForm> controls;
 
     void btn_ok_Click();
     void btn_cancel_Click();

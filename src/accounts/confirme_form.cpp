@@ -10,21 +10,22 @@ using W = ConfirmeForm;
 using ui::kWindow;
 
 // clang-format off
-constexpr ui::ControlRow<W> kControls[] = {
-//   name        control       container caption / text         Left, Top, Width, Height, tab
-    {"Label1",   &W::Label1,   kWindow,  u"Confirm Password :",  120, 120, 1455, 255, 0},
-    {"Text1",    &W::Text1,    kWindow,  u"",                   1560, 120, 1695, 285, 1,
-        {.named_by = "Label1", .password_char = u'*'}},
-    {"Command1", &W::Command1, kWindow,  u"Ok",                 3360, 120,  495, 255, 2,
-        {}, {.click = &W::Command1_Click}},
-};
+constexpr auto kTable = ui::form_table<W>(
+    {.caption = u"Confirm", .client_width = 3975, .client_height = 495,
+     .role = ui::Role::kDialog},
+    {
+//   name        control       container caption / text         {Left, Top, Width, Height} tab
+    {"Label1",   &W::Label1,   kWindow, u"Confirm Password :", { 120, 120, 1455, 255},  0},
+    {"Text1",    &W::Text1,    kWindow, u"",                   {1560, 120, 1695, 285},  1,
+        {.named_by = &W::Label1, .password_char = u'*'}},
+    {"Command1", &W::Command1, kWindow, u"Ok",                 {3360, 120,  495, 255},  2,
+        {.click = &W::Command1_Click}},
+});
 // clang-format on
 
 }  // namespace
 
-ConfirmeForm::ConfirmeForm() : ui::Form(u"Confirm", 3975, 495, controls, ui::Form::Role::kDialog) {}
-
-const ui::ControlTable<ConfirmeForm> ConfirmeForm::controls = kControls;
+ConfirmeForm::ConfirmeForm() : ui::Form(kTable) {}
 
 void ConfirmeForm::Form_Load() {
     Module1::show_dialog();

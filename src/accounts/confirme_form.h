@@ -3,7 +3,6 @@
 #pragma once
 
 #include "platform/ui/command_button.h"
-#include "platform/ui/control_table.h"
 #include "platform/ui/form.h"
 #include "platform/ui/label.h"
 #include "platform/ui/text_box.h"
@@ -11,9 +10,6 @@
 class ConfirmeForm final : public ui::Form {
 public:
     ConfirmeForm();
-
-    // The dialog's controls, one row each, as loading creates them into the members below.
-    static const ui::ControlTable<ConfirmeForm> controls;
 
     void Command1_Click();
 

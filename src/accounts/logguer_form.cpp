@@ -27,42 +27,42 @@ using enum ui::ListBox::MultiSelect;
 constexpr ui::Font kMessageFont{"Comic Sans MS", true, 9.75};
 
 // clang-format off
-constexpr ui::ControlRow<W> kControls[] = {
-//   name             control            container  caption / text      Left, Top, Width, Height, tab
-    {"Frame1",        &W::Frame1,        kWindow,   u"Active Account",   120,  120, 2535, 5655,  0},
-    {"List",          &W::List,          "Frame1",  u"",                 120,  240, 2295, 3765,  1,
-        {.named_by = "Frame1", .sorted = true, .multi_select = kExtended}},
-    {"lbl_AA",        &W::lbl_AA,        "Frame1",  u"Ready !!!",        120, 4080, 2295,  375, 14,
+constexpr auto kTable = ui::form_table<W>(
+    {.caption = u"Login", .client_width = 2775, .client_height = 7695},
+    {
+//   name             control            container    caption / text      {Left, Top, Width, Height} tab
+    {"Frame1",        &W::Frame1,        kWindow,     u"Active Account",  { 120,  120, 2535, 5655},  0},
+    {"List",          &W::List,          &W::Frame1,  u"",                { 120,  240, 2295, 3765},  1,
+        {.named_by = &W::Frame1, .sorted = true, .multi_select = kExtended}},
+    {"lbl_AA",        &W::lbl_AA,        &W::Frame1,  u"Ready !!!",       { 120, 4080, 2295,  375}, 14,
         {.font = &kMessageFont, .spoken = true}},
-    {"btn_unlog",     &W::btn_unlog,     "Frame1",  u"Unlog",            120, 4560, 1095,  255,  2,
-        {}, {.click = &W::btn_unlog_Click}},
-    {"btn_supprimer", &W::btn_supprimer, "Frame1",  u"Delete",          1320, 4560, 1095,  255,  9,
-        {}, {.click = &W::btn_supprimer_Click}},
-    {"btn_chgpwd",    &W::btn_chgpwd,    "Frame1",  u"Change Password",  120, 4920, 2295,  255, 12,
-        {}, {.click = &W::btn_chgpwd_Click}},
-    {"btn_cfg",       &W::btn_cfg,       "Frame1",  u"Configuration",    120, 5280, 2295,  255, 13,
-        {}, {.click = &W::btn_cfg_Click}},
-    {"frm_LOA",       &W::frm_LOA,       kWindow,   u"Log On Account",   120, 5880, 2535, 1695,  3},
-    {"Label1",        &W::Label1,        "frm_LOA", u"Login :",          120,  240,  495,  255,  4},
-    {"txt_psd",       &W::txt_psd,       "frm_LOA", u"",                 960,  240, 1455,  285,  6,
-        {.named_by = "Label1"}},
-    {"Label2",        &W::Label2,        "frm_LOA", u"Password :",       120,  600,  855,  255,  5},
-    {"txt_pwd",       &W::txt_pwd,       "frm_LOA", u"",                 960,  600, 1455,  285,  7,
-        {.named_by = "Label2", .password_char = u'*'}},
-    {"btn_logguer",   &W::btn_logguer,   "frm_LOA", u"Log",              120,  960, 1095,  255,  8,
-        {}, {.click = &W::btn_logguer_Click}},
-    {"btn_NU",        &W::btn_NU,        "frm_LOA", u"New User",        1320,  960, 1095,  255, 10,
-        {}, {.click = &W::btn_NU_Click}},
-    {"lbl_LOA",       &W::lbl_LOA,       "frm_LOA", u"Ready !!!",        120, 1320, 2295,  375, 11,
+    {"btn_unlog",     &W::btn_unlog,     &W::Frame1,  u"Unlog",           { 120, 4560, 1095,  255},  2,
+        {.click = &W::btn_unlog_Click}},
+    {"btn_supprimer", &W::btn_supprimer, &W::Frame1,  u"Delete",          {1320, 4560, 1095,  255},  9,
+        {.click = &W::btn_supprimer_Click}},
+    {"btn_chgpwd",    &W::btn_chgpwd,    &W::Frame1,  u"Change Password", { 120, 4920, 2295,  255}, 12,
+        {.click = &W::btn_chgpwd_Click}},
+    {"btn_cfg",       &W::btn_cfg,       &W::Frame1,  u"Configuration",   { 120, 5280, 2295,  255}, 13,
+        {.click = &W::btn_cfg_Click}},
+    {"frm_LOA",       &W::frm_LOA,       kWindow,     u"Log On Account",  { 120, 5880, 2535, 1695},  3},
+    {"Label1",        &W::Label1,        &W::frm_LOA, u"Login :",         { 120,  240,  495,  255},  4},
+    {"txt_psd",       &W::txt_psd,       &W::frm_LOA, u"",                { 960,  240, 1455,  285},  6,
+        {.named_by = &W::Label1}},
+    {"Label2",        &W::Label2,        &W::frm_LOA, u"Password :",      { 120,  600,  855,  255},  5},
+    {"txt_pwd",       &W::txt_pwd,       &W::frm_LOA, u"",                { 960,  600, 1455,  285},  7,
+        {.named_by = &W::Label2, .password_char = u'*'}},
+    {"btn_logguer",   &W::btn_logguer,   &W::frm_LOA, u"Log",             { 120,  960, 1095,  255},  8,
+        {.click = &W::btn_logguer_Click}},
+    {"btn_NU",        &W::btn_NU,        &W::frm_LOA, u"New User",        {1320,  960, 1095,  255}, 10,
+        {.click = &W::btn_NU_Click}},
+    {"lbl_LOA",       &W::lbl_LOA,       &W::frm_LOA, u"Ready !!!",       { 120, 1320, 2295,  375}, 11,
         {.font = &kMessageFont, .spoken = true}},
-};
+});
 // clang-format on
 
 }  // namespace
 
-LogguerForm::LogguerForm() : ui::Form(u"Login", 2775, 7695, controls) {}
-
-const ui::ControlTable<LogguerForm> LogguerForm::controls = kControls;
+LogguerForm::LogguerForm() : ui::Form(kTable) {}
 
 void LogguerForm::Form_Load() {
     remplir_liste();

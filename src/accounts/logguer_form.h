@@ -4,7 +4,6 @@
 #pragma once
 
 #include "platform/ui/command_button.h"
-#include "platform/ui/control_table.h"
 #include "platform/ui/form.h"
 #include "platform/ui/frame.h"
 #include "platform/ui/label.h"
@@ -16,9 +15,6 @@
 class LogguerForm final : public ui::Form {
 public:
     LogguerForm();
-
-    // The window's controls, one row each, as loading creates them into the members below.
-    static const ui::ControlTable<LogguerForm> controls;
 
     void btn_logguer_Click();
     void btn_unlog_Click();

@@ -8,7 +8,6 @@
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/command_button.h"
-#include "platform/ui/control_table.h"
 #include "platform/ui/form.h"
 #include "platform/ui/frame.h"
 #include "platform/ui/label.h"
@@ -18,9 +17,6 @@
 class CarnetForm final : public ui::Form {
 public:
     CarnetForm();
-
-    // The window's controls, one row each, as loading creates them into the members below.
-    static const ui::ControlTable<CarnetForm> controls;
 
     void chk_search_Click();
 

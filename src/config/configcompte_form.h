@@ -5,7 +5,6 @@
 
 #include "platform/ui/check_box.h"
 #include "platform/ui/command_button.h"
-#include "platform/ui/control_table.h"
 #include "platform/ui/form.h"
 #include "platform/ui/frame.h"
 #include "platform/ui/label.h"
@@ -14,9 +13,6 @@
 class ConfigCompteForm final : public ui::Form {
 public:
     ConfigCompteForm();
-
-    // The window's controls, one row each, as loading creates them into the members below.
-    static const ui::ControlTable<ConfigCompteForm> controls;
 
     void lst_cmpt_Click();
     void Command1_Click();

@@ -4,7 +4,6 @@
 
 #include "platform/ui/check_box.h"
 #include "platform/ui/command_button.h"
-#include "platform/ui/control_table.h"
 #include "platform/ui/form.h"
 #include "platform/ui/label.h"
 #include "platform/ui/text_box.h"
@@ -12,9 +11,6 @@
 class AddFtpForm final : public ui::Form {
 public:
     AddFtpForm();
-
-    // The editor's controls, one row each, as loading creates them into the members below.
-    static const ui::ControlTable<AddFtpForm> controls;
 
     ui::Label *Label1{}, *Label2{}, *Label3{}, *Label4{}, *Label5{};
     ui::TextBox *Text1{}, *Text2{}, *Text3{}, *Text4{}, *Text5{};

@@ -24,41 +24,40 @@ using enum ui::TextBox::ScrollBars;
 // No label stands beside the lists and boxes of this window: their frames name them, the local
 // ones by the folder that the frame's caption shows.
 // clang-format off
-constexpr ui::ControlRow<W> kControls[] = {
-//   name          control         container caption / text      Left, Top, Width, Height, tab
-    {"Frame1",     &W::Frame1,     kWindow,  u"Local Files",      120,  120, 3375, 6735, 11},
-    {"lst_FILE",   &W::lst_FILE,   "Frame1", u"",                 120,  240, 3135, 5910,  2,
-        {.named_by = "Frame1", .columns = true}, {.dbl_click = &W::lst_FILE_DblClick}},
-    {"drive",      &W::drive,      "Frame1", u"",                 120, 6240, 3135,  315, 10,
-        {}, {.change = &W::drive_Change}},
-    {"Frame2",     &W::Frame2,     kWindow,  u"FTP Files",       3600,  120, 3735, 6735, 12},
-    {"lst_FTP",    &W::lst_FTP,    "Frame2", u"",                 120,  240, 3495, 4350,  1,
-        {.named_by = "Frame2", .columns = true}},
-    {"File",       &W::File,       "Frame2", u"File / Fold",      120, 4800, 3495,  615, 13},
-    {"Command1",   &W::Command1,   "File",   u"Delete",           120,  240,  615,  255,  5},
-    {"Command2",   &W::Command2,   "File",   u"Rename",           840,  240,  735,  255,  6,
-        {}, {.click = &W::Command2_Click}},
-    {"Command3",   &W::Command3,   "File",   u"Cut",             1680,  240,  375,  255,  7},
-    {"Command4",   &W::Command4,   "File",   u"Copy",            2160,  240,  495,  255,  8},
-    {"Command5",   &W::Command5,   "File",   u"Paste",           2760,  240,  615,  255,  9},
-    // Before the three controls that lie within it, so that it is drawn behind them.
-    {"Frame4",     &W::Frame4,     "Frame2", u"FTP",              120, 5520, 3495, 1095, 14},
-    {"cmb_selFTP", &W::cmb_selFTP, "Frame2", u"",                 240, 5760, 3255,  315,  4,
-        {.named_by = "Frame4", .style = kDropDownList}},
-    {"btn_cfgFTP", &W::btn_cfgFTP, "Frame2", u"Add / Configure",  240, 6240, 1815,  255,  3,
-        {}, {.click = &W::btn_cfgFTP_Click}},
-    {"btn_delFTP", &W::btn_delFTP, "Frame2", u"Delete",          2160, 6240, 1335,  255,  0},
-    {"Frame3",     &W::Frame3,     kWindow,  u"State",            120, 6960, 7215, 1215, 15},
-    {"txt_state",  &W::txt_state,  "Frame3", u"Text1\r\n",        120,  240, 6975,  855, 16,
-        {.named_by = "Frame3", .multi_line = true, .scroll_bars = kVertical, .enabled = false}},
-};
+constexpr auto kTable = ui::form_table<W>(
+    {.caption = u"FTP", .client_width = 7455, .client_height = 8295},
+    {
+//   name          control         container   caption / text      {Left, Top, Width, Height} tab
+    {"Frame1",     &W::Frame1,     kWindow,    u"Local Files",     { 120,  120, 3375, 6735}, 11},
+    {"lst_FILE",   &W::lst_FILE,   &W::Frame1, u"",                { 120,  240, 3135, 5910},  2,
+        {.named_by = &W::Frame1, .columns = true, .dbl_click = &W::lst_FILE_DblClick}},
+    {"drive",      &W::drive,      &W::Frame1, u"",                { 120, 6240, 3135,  315}, 10,
+        {.change = &W::drive_Change}},
+    {"Frame2",     &W::Frame2,     kWindow,    u"FTP Files",       {3600,  120, 3735, 6735}, 12},
+    {"lst_FTP",    &W::lst_FTP,    &W::Frame2, u"",                { 120,  240, 3495, 4350},  1,
+        {.named_by = &W::Frame2, .columns = true}},
+    {"File",       &W::File,       &W::Frame2, u"File / Fold",     { 120, 4800, 3495,  615}, 13},
+    {"Command1",   &W::Command1,   &W::File,   u"Delete",          { 120,  240,  615,  255},  5},
+    {"Command2",   &W::Command2,   &W::File,   u"Rename",          { 840,  240,  735,  255},  6,
+        {.click = &W::Command2_Click}},
+    {"Command3",   &W::Command3,   &W::File,   u"Cut",             {1680,  240,  375,  255},  7},
+    {"Command4",   &W::Command4,   &W::File,   u"Copy",            {2160,  240,  495,  255},  8},
+    {"Command5",   &W::Command5,   &W::File,   u"Paste",           {2760,  240,  615,  255},  9},
+    {"Frame4",     &W::Frame4,     &W::Frame2, u"FTP",             { 120, 5520, 3495, 1095}, 14},
+    {"cmb_selFTP", &W::cmb_selFTP, &W::Frame2, u"",                { 240, 5760, 3255,  315},  4,
+        {.named_by = &W::Frame4, .style = kDropDownList}},
+    {"btn_cfgFTP", &W::btn_cfgFTP, &W::Frame2, u"Add / Configure", { 240, 6240, 1815,  255},  3,
+        {.click = &W::btn_cfgFTP_Click}},
+    {"btn_delFTP", &W::btn_delFTP, &W::Frame2, u"Delete",          {2160, 6240, 1335,  255},  0},
+    {"Frame3",     &W::Frame3,     kWindow,    u"State",           { 120, 6960, 7215, 1215}, 15},
+    {"txt_state",  &W::txt_state,  &W::Frame3, u"Text1\r\n",       { 120,  240, 6975,  855}, 16,
+        {.named_by = &W::Frame3, .multi_line = true, .scroll_bars = kVertical, .enabled = false}},
+});
 // clang-format on
 
 }  // namespace
 
-FtpForm::FtpForm() : ui::Form(u"FTP", 7455, 8295, controls) {}
-
-const ui::ControlTable<FtpForm> FtpForm::controls = kControls;
+FtpForm::FtpForm() : ui::Form(kTable) {}
 
 void FtpForm::Form_Load() {
     fichiers.redim_preserve(0);

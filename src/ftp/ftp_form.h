@@ -8,7 +8,6 @@
 
 #include "platform/ui/combo_box.h"
 #include "platform/ui/command_button.h"
-#include "platform/ui/control_table.h"
 #include "platform/ui/drive_list_box.h"
 #include "platform/ui/form.h"
 #include "platform/ui/frame.h"
@@ -21,9 +20,6 @@
 class FtpForm final : public ui::Form {
 public:
     FtpForm();
-
-    // The window's controls, one row each, as loading creates them into the members below.
-    static const ui::ControlTable<FtpForm> controls;
 
     void drive_Change();
     void lst_FILE_DblClick();

@@ -8,19 +8,19 @@ using W = RenameForm;
 using ui::kWindow;
 
 // clang-format off
-constexpr ui::ControlRow<W> kControls[] = {
-//   name        control       container caption / text Left, Top, Width, Height, tab
-    {"Label1",   &W::Label1,   kWindow,  u"New Name :",  120, 120,  975, 255, 2},
-    {"Text1",    &W::Text1,    kWindow,  u"Text1",      1080, 120, 1455, 285, 0, {.named_by = "Label1"}},
-    {"Command1", &W::Command1, kWindow,  u"Ok",         2640, 120,  495, 255, 1},
-};
+constexpr auto kTable = ui::form_table<W>(
+    {.caption = u"Rename", .client_width = 3270, .client_height = 495, .role = ui::Role::kDialog},
+    {
+//   name        control       container caption / text {Left, Top, Width, Height} tab
+    {"Label1",   &W::Label1,   kWindow, u"New Name :", { 120, 120,  975, 255},  2},
+    {"Text1",    &W::Text1,    kWindow, u"Text1",      {1080, 120, 1455, 285},  0, {.named_by = &W::Label1}},
+    {"Command1", &W::Command1, kWindow, u"Ok",         {2640, 120,  495, 255},  1},
+});
 // clang-format on
 
 }  // namespace
 
-RenameForm::RenameForm() : ui::Form(u"Rename", 3270, 495, controls, ui::Form::Role::kDialog) {}
-
-const ui::ControlTable<RenameForm> RenameForm::controls = kControls;
+RenameForm::RenameForm() : ui::Form(kTable) {}
 
 void RenameForm::Form_Load() {
     Module1::show_dialog();

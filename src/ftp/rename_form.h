@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/ui/command_button.h"
-#include "platform/ui/control_table.h"
 #include "platform/ui/form.h"
 #include "platform/ui/label.h"
 #include "platform/ui/text_box.h"
@@ -10,9 +9,6 @@
 class RenameForm final : public ui::Form {
 public:
     RenameForm();
-
-    // The dialog's controls, one row each, as loading creates them into the members below.
-    static const ui::ControlTable<RenameForm> controls;
 
     ui::Label* Label1{};
     ui::TextBox* Text1{};

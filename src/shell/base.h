@@ -3,16 +3,12 @@
 #pragma once
 
 #include "platform/ui/command_button.h"
-#include "platform/ui/control_table.h"
 #include "platform/ui/form.h"
 #include "platform/vb/text.h"
 
 class BaseForm final : public ui::Form {
 public:
     BaseForm();
-
-    // The menu's controls, one row each, as loading creates them into the members below.
-    static const ui::ControlTable<BaseForm> controls;
 
     // The windows that the open buttons load. A button whose window is not given only
     // closes what stands above the menu.

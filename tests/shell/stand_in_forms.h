@@ -21,7 +21,7 @@ class StandInForm : public ui::Form {
 public:
     StandInForm(const vb::String& caption, int width, int height,
                 std::function<void()> show = Module1::show_window)
-        : ui::Form(caption, width, height), show_(std::move(show)) {}
+        : ui::Form({caption, width, height}), show_(std::move(show)) {}
 
     std::vector<Position> steps;
     int loads = 0;

@@ -1,8 +1,11 @@
-// A window's controls as data: one row per control, in the terms of the window's designer,
-// which Form::build turns into the window's controls each time it loads.
+// A window as data: a header (caption, client size, start position, role) and one row per
+// control in the terms of the window's designer. The compiler checks each table; Form
+// builds its rows into the window's controls at each load.
 #pragma once
 
-#include <span>
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -10,7 +13,6 @@
 #include "platform/ui/combo_box.h"
 #include "platform/ui/command_button.h"
 #include "platform/ui/drive_list_box.h"
-#include "platform/ui/form.h"
 #include "platform/ui/frame.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_box.h"
@@ -20,8 +22,27 @@
 
 namespace ui {
 
+// What a screen reader calls a window: the main menu and the working windows are frames,
+// the windows that rise beside them dialogs.
+enum class Role { kFrame, kDialog };
+
+struct Position {
+    int left;
+    int top;
+};
+
+// The window itself, in twips. Without a start position the window stands where the window
+// system puts it until code moves it.
+struct Header {
+    std::u16string_view caption;
+    int client_width;
+    int client_height;
+    std::optional<Position> start = std::nullopt;
+    Role role = Role::kFrame;
+};
+
 // The container of a control that stands on the window's client area itself.
-inline constexpr const char* kWindow = nullptr;
+inline constexpr std::nullptr_t kWindow = nullptr;
 
 // The font of a label that stands out from the rest of its window.
 struct Font {
@@ -30,120 +51,240 @@ struct Font {
     double points;
 };
 
-// What only some controls have. A setting that does not apply to a control's kind is ignored.
-struct Extras {
-    // The label, frame or check box whose caption a screen reader speaks as the name of a
-    // control that has no caption of its own.
-    const char* named_by = nullptr;
-    // List box; `columns` continues it in further columns.
-    bool sorted = false;
-    ListBox::MultiSelect multi_select = ListBox::MultiSelect::kNone;
-    bool columns = false;
-    ComboBox::Style style = ComboBox::Style::kDropDownCombo;  // combo box
-    // Text box.
+// A handler of the window `W` that a control's event runs; an event without one does nothing.
+template <typename W>
+using Handler = void (W::*)();
+
+// The label, frame or check box whose caption a screen reader speaks as the name of a control
+// that has no caption of its own; it may stand in any row. At most one member is set.
+template <typename W>
+struct Namer {
+    constexpr Namer() noexcept = default;
+    constexpr Namer(Label* W::*namer) : label(namer) {}  // NOLINT(google-explicit-constructor)
+    constexpr Namer(Frame* W::*namer) : frame(namer) {}  // NOLINT(google-explicit-constructor)
+    constexpr Namer(CheckBox* W::*namer)
+        : check_box(namer) {}  // NOLINT(google-explicit-constructor)
+
+    Label* W::*label = nullptr;
+    Frame* W::*frame = nullptr;
+    CheckBox* W::*check_box = nullptr;
+};
+
+// Each kind's options and events, and no other's.
+template <typename W>
+struct CommandButtonOptions {
+    bool enabled = true;
+    Handler<W> click = nullptr;
+};
+template <typename W>
+struct LabelOptions {
+    const Font* font = nullptr;
+    bool spoken = false;  // a message line, whose every new caption a screen reader speaks
+};
+template <typename W>
+struct FrameOptions {};
+template <typename W>
+struct CheckBoxOptions {
+    bool enabled = true;
+    Handler<W> click = nullptr;
+};
+template <typename W>
+struct OptionButtonOptions {
+    bool selected = false;
+    bool enabled = true;
+    Handler<W> click = nullptr;
+};
+template <typename W>
+struct TextBoxOptions {
+    Namer<W> named_by = {};
     char16_t password_char = 0;
     bool multi_line = false;
     TextBox::ScrollBars scroll_bars = TextBox::ScrollBars::kNone;
-    const Font* font = nullptr;  // label
-    // Label: a message line, whose every new caption a screen reader speaks as news.
-    bool spoken = false;
-    bool selected = false;  // option button
     bool enabled = true;
+    Handler<W> change = nullptr;
+};
+template <typename W>
+struct ComboBoxOptions {
+    Namer<W> named_by = {};
+    ComboBox::Style style = ComboBox::Style::kDropDownCombo;
+    bool enabled = true;
+    Handler<W> click = nullptr;
+    Handler<W> change = nullptr;
+};
+template <typename W>
+struct ListBoxOptions {
+    Namer<W> named_by = {};
+    bool sorted = false;
+    ListBox::MultiSelect multi_select = ListBox::MultiSelect::kNone;
+    bool columns = false;  // further columns rather than a longer one
+    bool enabled = true;
+    Handler<W> click = nullptr;
+    Handler<W> dbl_click = nullptr;
+};
+template <typename W>
+struct DriveListBoxOptions {
+    Namer<W> named_by = {};
+    bool enabled = true;
+    Handler<W> change = nullptr;
 };
 
-// The window's handlers that a control's events run; an event without one does nothing.
+template <typename W, typename C>
+struct OptionsOf;
 template <typename W>
-struct Handlers {
-    void (W::*click)() = nullptr;
-    void (W::*dbl_click)() = nullptr;  // list box
-    void (W::*change)() = nullptr;     // drive list box
+struct OptionsOf<W, CommandButton> : std::type_identity<CommandButtonOptions<W>> {};
+template <typename W>
+struct OptionsOf<W, Label> : std::type_identity<LabelOptions<W>> {};
+template <typename W>
+struct OptionsOf<W, Frame> : std::type_identity<FrameOptions<W>> {};
+template <typename W>
+struct OptionsOf<W, CheckBox> : std::type_identity<CheckBoxOptions<W>> {};
+template <typename W>
+struct OptionsOf<W, OptionButton> : std::type_identity<OptionButtonOptions<W>> {};
+template <typename W>
+struct OptionsOf<W, TextBox> : std::type_identity<TextBoxOptions<W>> {};
+template <typename W>
+struct OptionsOf<W, ComboBox> : std::type_identity<ComboBoxOptions<W>> {};
+template <typename W>
+struct OptionsOf<W, ListBox> : std::type_identity<ListBoxOptions<W>> {};
+template <typename W>
+struct OptionsOf<W, DriveListBox> : std::type_identity<DriveListBoxOptions<W>> {};
+
+template <typename W, typename C>
+using Options = typename OptionsOf<W, C>::type;
+
+// A control of kind `C`: the member of the window that receives it, and its options.
+template <typename W, typename C>
+struct Control {
+    C* W::*member;
+    Options<W, C> options;
 };
 
 template <typename W>
 struct ControlRow {
-    // The member of the window `W` that receives a control of kind `C`.
+    // The member's type is the control's kind, which chooses the options the row may give.
     template <typename C>
-    using Member = C* W::*;
+    constexpr ControlRow(const char* name, C* W::*member, Frame* W::*container,
+                         std::u16string_view caption, Rect place, int tab_index,
+                         Options<W, C> options = {})
+        : name(name),
+          control(Control<W, C>{member, options}),
+          container(container),
+          caption(caption),
+          place(place),
+          tab_index(tab_index) {}
 
     const char* name;  // the Qt objectName
-    // The member's type is the control's kind.
-    std::variant<Member<CommandButton>, Member<Label>, Member<TextBox>, Member<Frame>,
-                 Member<CheckBox>, Member<OptionButton>, Member<ComboBox>, Member<ListBox>,
-                 Member<DriveListBox>>
+    std::variant<Control<W, CommandButton>, Control<W, Label>, Control<W, Frame>,
+                 Control<W, CheckBox>, Control<W, OptionButton>, Control<W, TextBox>,
+                 Control<W, ComboBox>, Control<W, ListBox>, Control<W, DriveListBox>>
         control;
-    const char* container;        // the name of a frame in an earlier row, or kWindow
+    Frame* W::*container;         // a frame of an earlier row, or kWindow
     std::u16string_view caption;  // the caption, the initial text, or a list's first item
-    Rect rect;                    // twips, relative to the container
+    Rect place;                   // twips, relative to the container
     int tab_index;
-    Extras extras = {};
-    Handlers<W> on = {};
 };
 
-template <typename W>
-using ControlTable = std::span<const ControlRow<W>>;
+template <typename W, std::size_t N>
+struct FormTable {
+    Header header;
+    std::array<ControlRow<W>, N> rows;
+};
+
+// Called only where a table is wrong: none can run as the program compiles, so the compiler
+// stops at the call and names the fault.
+namespace table_error {
+void two_rows_have_one_name();
+void two_rows_have_one_member();
+void a_container_is_no_frame_of_an_earlier_row();
+void a_namer_is_no_label_frame_or_check_box_of_the_table();
+void two_controls_that_take_the_focus_have_one_tab_index();
+}  // namespace table_error
 
 namespace control_table {
 
-// What a row says of each kind of control beyond its place.
-void set_up(CommandButton& button, std::u16string_view caption, const Extras& extras);
-void set_up(Label& label, std::u16string_view caption, const Extras& extras);
-void set_up(Frame& frame, std::u16string_view caption, const Extras& extras);
-void set_up(CheckBox& check_box, std::u16string_view caption, const Extras& extras);
-void set_up(OptionButton& button, std::u16string_view caption, const Extras& extras);
-void set_up(TextBox& box, std::u16string_view text, const Extras& extras);
-void set_up(ComboBox& box, std::u16string_view text, const Extras& extras);
-void set_up(ListBox& list, std::u16string_view first_item, const Extras& extras);
-void set_up(DriveListBox& drives, std::u16string_view caption, const Extras& extras);
+// Whether rows `a` and `b` build into one member.
+template <typename W>
+constexpr bool same_member(const ControlRow<W>& a, const ControlRow<W>& b) {
+    return std::visit(
+        [&]<typename C>(const Control<W, C>& control) {
+            return std::holds_alternative<Control<W, C>>(b.control) &&
+                   std::get<Control<W, C>>(b.control).member == control.member;
+        },
+        a.control);
+}
 
-// Binds each handler the row gives to the event of that name, where the control has one.
+// The index of the row that builds `member`, or `count` when none does.
 template <typename W, typename C>
-void bind(W& window, C& control, const Handlers<W>& on) {
-    auto run = [&window](void (W::*handler)()) {
-        return [&window, handler] { (window.*handler)(); };
-    };
-    if constexpr (requires { control.onClick(run(on.click)); }) {
-        if (on.click != nullptr) {
-            control.onClick(run(on.click));
+constexpr std::size_t row_of(C* W::*member, const ControlRow<W>* rows, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (std::holds_alternative<Control<W, C>>(rows[i].control) &&
+            std::get<Control<W, C>>(rows[i].control).member == member) {
+            return i;
         }
     }
-    if constexpr (requires { control.onDblClick(run(on.dbl_click)); }) {
-        if (on.dbl_click != nullptr) {
-            control.onDblClick(run(on.dbl_click));
-        }
+    return count;
+}
+
+template <typename W>
+constexpr bool takes_focus(const ControlRow<W>& row) {
+    return !std::holds_alternative<Control<W, Label>>(row.control) &&
+           !std::holds_alternative<Control<W, Frame>>(row.control);
+}
+
+template <typename W>
+constexpr Namer<W> namer_of(const ControlRow<W>& row) {
+    return std::visit(
+        []<typename C>(const Control<W, C>& control) -> Namer<W> {
+            if constexpr (requires { control.options.named_by; }) {
+                return control.options.named_by;
+            } else {
+                return {};
+            }
+        },
+        row.control);
+}
+
+template <typename W, std::size_t N>
+constexpr void check_pair(const ControlRow<W> (&rows)[N], std::size_t i, std::size_t j) {
+    if (std::string_view(rows[i].name) == std::string_view(rows[j].name)) {
+        table_error::two_rows_have_one_name();
     }
-    if constexpr (requires { control.onChange(run(on.change)); }) {
-        if (on.change != nullptr) {
-            control.onChange(run(on.change));
-        }
+    if (same_member(rows[i], rows[j])) {
+        table_error::two_rows_have_one_member();
+    }
+    if (takes_focus(rows[i]) && takes_focus(rows[j]) && rows[i].tab_index == rows[j].tab_index) {
+        table_error::two_controls_that_take_the_focus_have_one_tab_index();
     }
 }
 
-// The client area, or the frame of that name built by an earlier row.
-QWidget& container(QWidget& client, const char* frame);
-// Gives `control` its namer's caption as the name a screen reader speaks; once every control
-// exists, since the namer may stand in a later row.
-void name(QWidget& client, const char* control, const char* named_by);
+template <typename W, std::size_t N>
+constexpr void check_row(const ControlRow<W> (&rows)[N], std::size_t i) {
+    for (std::size_t j = 0; j < i; ++j) {
+        check_pair(rows, j, i);
+    }
+    if (rows[i].container != kWindow && row_of(rows[i].container, rows, i) == i) {
+        table_error::a_container_is_no_frame_of_an_earlier_row();
+    }
+    const Namer<W> namer = namer_of(rows[i]);
+    auto missing = [&rows](auto member) {
+        return member != nullptr && row_of(member, rows, N) == N;
+    };
+    if (missing(namer.label) || missing(namer.frame) || missing(namer.check_box)) {
+        table_error::a_namer_is_no_label_frame_or_check_box_of_the_table();
+    }
+}
 
 }  // namespace control_table
 
-template <typename W>
-void Form::build(QWidget& client, std::span<const ControlRow<W>> rows) {
-    W& window = dynamic_cast<W&>(*this);
-    for (const ControlRow<W>& row : rows) {
-        QWidget& container = control_table::container(client, row.container);
-        std::visit(
-            [&]<typename C>(C* W::*member) {
-                C* control = add<C>(container, row.name, row.rect, row.tab_index);
-                control_table::set_up(*control, row.caption, row.extras);
-                control->setEnabled(row.extras.enabled);
-                control_table::bind(window, *control, row.on);
-                window.*member = control;
-            },
-            row.control);
+// The window's table, checked: rows with one name or one member, a container that is no
+// frame built above its control, a namer that no row builds, or two controls that take the
+// focus at one tab index do not compile.
+template <typename W, std::size_t N>
+consteval FormTable<W, N> form_table(const Header& header, const ControlRow<W> (&rows)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        control_table::check_row(rows, i);
     }
-    for (const ControlRow<W>& row : rows) {
-        control_table::name(client, row.name, row.extras.named_by);
-    }
+    return {header, std::to_array(rows)};
 }
 
 }  // namespace ui

@@ -65,11 +65,12 @@ private:
     QAccessible::Role role_;
 };
 
-Form::Form(vb::String caption, int client_width, int client_height, Role role)
-    : caption_(std::move(caption)),
-      role_(role),
-      client_width_(client_width),
-      client_height_(client_height) {}
+Form::Form(const Header& header)
+    : caption_(header.caption),
+      role_(header.role),
+      client_width_(header.client_width),
+      client_height_(header.client_height),
+      start_(header.start) {}
 
 // A plain top-level widget would reach the accessibility bus as a filler, which a screen
 // reader passes over in silence when the window opens.
@@ -103,9 +104,9 @@ void Form::Load() {
     const QSize client(to_pixels_x(client_width_), to_pixels_y(client_height_));
     window->setFixedSize(client);
     frame_ = prepare_frame(*window);
-    if (has_start_position_) {
-        left_ = start_left_ - device_pixels_to_twips_x(frame_.left());
-        top_ = start_top_ - device_pixels_to_twips_y(frame_.top());
+    if (start_) {
+        left_ = start_->left - device_pixels_to_twips_x(frame_.left());
+        top_ = start_->top - device_pixels_to_twips_y(frame_.top());
         move_window();
     }
     tab_stops_.clear();
@@ -141,12 +142,6 @@ void Form::setCaption(const vb::String& caption) {
     if (IsLoaded()) {
         window_->setWindowTitle(QString::fromStdU16String(caption_));
     }
-}
-
-void Form::set_start_position(int left, int top) {
-    start_left_ = left;
-    start_top_ = top;
-    has_start_position_ = true;
 }
 
 // The outer frame's place, in twips, becomes the screen's pixels here and nowhere else; the

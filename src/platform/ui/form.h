@@ -8,10 +8,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
 
+#include "platform/ui/control_table.h"
+#include "platform/ui/table_build.h"
 #include "platform/ui/twips.h"
 #include "platform/vb/text.h"
 
@@ -20,23 +23,16 @@ class QEventLoop;
 
 namespace ui {
 
-template <typename W>
-struct ControlRow;
-
 class Form {
 public:
-    // What a screen reader calls the window: the main menu and the working windows are
-    // frames, the windows that rise beside them dialogs.
-    enum class Role { kFrame, kDialog };
-
-    // Caption and client size as the window's designer gives them, in twips.
-    Form(vb::String caption, int client_width, int client_height, Role role = Role::kFrame);
-    // The same, with the table of controls that every load builds into the window `W`.
-    template <typename W>
-    Form(vb::String caption, int client_width, int client_height,
-         std::span<const ControlRow<W>> controls, Role role = Role::kFrame)
-        : Form(std::move(caption), client_width, client_height, role) {
-        build_controls_ = [this, controls](QWidget& client) { build(client, controls); };
+    // A window without controls of its own.
+    explicit Form(const Header& header);
+    // The window of a table that lives as long as the program, whose controls every load
+    // builds into the window `W` that this form is.
+    template <typename W, std::size_t N>
+    explicit Form(const FormTable<W, N>& table) : Form(table.header) {
+        build_controls_ = [this, rows = std::span<const ControlRow<W>>(table.rows)](
+                              QWidget& client) { build(client, rows); };
     }
     virtual ~Form();
     Q_DISABLE_COPY_MOVE(Form)
@@ -81,10 +77,6 @@ protected:
     // Called after code has set Left or Top; lets a form follow its own movement.
     virtual void position_set() {}
 
-    // The client area's position that the designer stored, used at every load. A form
-    // without one starts wherever the window system puts it, until code moves it.
-    void set_start_position(int left, int top);
-
 private:
     class Window;
     friend class Window;
@@ -101,7 +93,7 @@ private:
         return control;
     }
     // Creates the control of each row into its member of the window `W` that this form is,
-    // inside `client` or the row's frame (defined in ui/control_table.h).
+    // inside `client` or the row's frame.
     template <typename W>
     void build(QWidget& client, std::span<const ControlRow<W>> rows);
 
@@ -121,9 +113,8 @@ private:
     QMargins frame_;
     int left_ = 0;
     int top_ = 0;
-    bool has_start_position_ = false;
-    int start_left_ = 0;
-    int start_top_ = 0;
+    // The client area's place at every load, as the designer stored it.
+    std::optional<Position> start_;
     QPointer<QWidget> window_;
     struct TabStop {
         QWidget* widget;
@@ -132,6 +123,26 @@ private:
     std::vector<TabStop> tab_stops_;
     QEventLoop* modal_loop_ = nullptr;
 };
+
+template <typename W>
+void Form::build(QWidget& client, std::span<const ControlRow<W>> rows) {
+    W& window = dynamic_cast<W&>(*this);
+    for (const ControlRow<W>& row : rows) {
+        // The compiler has checked that a frame's row comes before its controls.
+        QWidget& container = row.container == kWindow ? client : *(window.*row.container);
+        std::visit(
+            [&]<typename C>(const Control<W, C>& kind) {
+                C* control = add<C>(container, row.name, row.place, row.tab_index);
+                control_table::set_up(*control, row.caption, kind.options);
+                control_table::bind(window, *control, kind.options);
+                window.*kind.member = control;
+            },
+            row.control);
+    }
+    for (const ControlRow<W>& row : rows) {
+        control_table::name(window, row);
+    }
+}
 
 // The one instance of a window, made at first use and never destroyed: its window may outlive
 // the application object at exit.

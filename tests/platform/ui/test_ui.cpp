@@ -99,7 +99,7 @@ TEST(ListBox, TheSelectionFollowsItsItemAndIndicesBeyondTheItemsAreErrors) {
 // An empty window that counts the loaded forms while its load handler runs.
 class CountingForm final : public ui::Form {
 public:
-    explicit CountingForm(const vb::String& caption) : ui::Form(caption, 3000, 1500) {}
+    explicit CountingForm(const vb::String& caption) : ui::Form({caption, 3000, 1500}) {}
     int counted = 0;
 
 protected:
@@ -135,8 +135,7 @@ TEST_F(Forms, AFormJoinsTheLoadedFormsOnceBeforeItsLoadHandlerRuns) {
 // A window with a row of each kind, on the client area and in a frame, each option used once.
 class MadeUpForm final : public ui::Form {
 public:
-    MadeUpForm() : ui::Form(u"Made Up", 3000, 2400, controls) {}
-    static const ui::ControlTable<MadeUpForm> controls;
+    MadeUpForm();
     void Go_Click() { ++clicks; }
 
     ui::ListBox* Names{};
@@ -150,16 +149,20 @@ public:
 constexpr ui::Font kNoteFont{"Comic Sans MS", true, 9.75};
 using M = MadeUpForm;
 // clang-format off
-constexpr ui::ControlRow<M> kMadeUp[] = {
-    {"Names",  &M::Names,  ui::kWindow, u"first",   120,  120, 1500,  900, 1, {.sorted = true}},
-    {"Box",    &M::Box,    ui::kWindow, u"Box",    1680,  120, 1200, 1500, 3},
-    {"Note",   &M::Note,   "Box",       u"Secret :", 120, 240,  900,  255, 4, {.font = &kNoteFont}},
-    {"Secret", &M::Secret, "Box",       u"",        120,  600,  900,  285, 2,
-     {.named_by = "Note", .password_char = u'*'}},
-    {"Go",     &M::Go,     ui::kWindow, u"Go",      120, 1200,  735,  255, 0, {}, {.click = &M::Go_Click}},
-};
+constexpr auto kMadeUp = ui::form_table<M>(
+    {.caption = u"Made Up", .client_width = 3000, .client_height = 2400},
+    {
+//   name      control     container    caption / text {Left, Top, Width, Height} tab
+    {"Names",  &M::Names,  ui::kWindow, u"first",    { 120,  120, 1500,  900},  1, {.sorted = true}},
+    {"Box",    &M::Box,    ui::kWindow, u"Box",      {1680,  120, 1200, 1500},  3},
+    {"Note",   &M::Note,   &M::Box,     u"Secret :", { 120,  240,  900,  255},  4, {.font = &kNoteFont}},
+    {"Secret", &M::Secret, &M::Box,     u"",         { 120,  600,  900,  285},  2,
+        {.named_by = &M::Note, .password_char = u'*'}},
+    {"Go",     &M::Go,     ui::kWindow, u"Go",       { 120, 1200,  735,  255},  0, {.click = &M::Go_Click}},
+});
 // clang-format on
-const ui::ControlTable<MadeUpForm> MadeUpForm::controls = kMadeUp;
+
+MadeUpForm::MadeUpForm() : ui::Form(kMadeUp) {}
 
 // Each control as a person meets it: where it stands, in what, what it is called and looks.
 std::string seen(QWidget& control) {
