@@ -15,23 +15,16 @@ using ui::kWindow;
 // The three boxes show what is typed.
 // clang-format off
 constexpr auto kTable = ui::form_table<W>(
-    {.caption = u"Change Password", .client_width = 3615, .client_height = 1215,
-     .role = ui::Role::kDialog},
-    {
+    {.caption = u"Change Password", .width = 3615, .height = 1215, .role = ui::Role::kDialog}, {
 //   name          control         container caption / text {Left, Top, Width, Height} tab
     {"Label1",     &W::Label1,     kWindow, u"Old :",     { 120, 120,  615, 255},  0},
     {"Label2",     &W::Label2,     kWindow, u"New :",     { 120, 480,  615, 255},  1},
     {"Label3",     &W::Label3,     kWindow, u"Confirm :", { 120, 840,  615, 255},  2},
-    {"txt_old",    &W::txt_old,    kWindow, u"",          { 840, 120, 1815, 285},  3,
-        {.named_by = &W::Label1}},
-    {"txt_new",    &W::txt_new,    kWindow, u"",          { 840, 480, 1815, 285},  4,
-        {.named_by = &W::Label2}},
-    {"txt_conf",   &W::txt_conf,   kWindow, u"",          { 840, 840, 1815, 285},  5,
-        {.named_by = &W::Label3}},
-    {"btn_ok",     &W::btn_ok,     kWindow, u"OK",        {2760, 120,  735, 255},  6,
-        {.click = &W::btn_ok_Click}},
-    {"btn_cancel", &W::btn_cancel, kWindow, u"Cancel",    {2760, 480,  735, 255},  7,
-        {.click = &W::btn_cancel_Click}},
+    {"txt_old",    &W::txt_old,    kWindow, u"",          { 840, 120, 1815, 285},  3, {.named_by = &W::Label1}},
+    {"txt_new",    &W::txt_new,    kWindow, u"",          { 840, 480, 1815, 285},  4, {.named_by = &W::Label2}},
+    {"txt_conf",   &W::txt_conf,   kWindow, u"",          { 840, 840, 1815, 285},  5, {.named_by = &W::Label3}},
+    {"btn_ok",     &W::btn_ok,     kWindow, u"OK",        {2760, 120,  735, 255},  6, {.click = &W::btn_ok_Click}},
+    {"btn_cancel", &W::btn_cancel, kWindow, u"Cancel",    {2760, 480,  735, 255},  7, {.click = &W::btn_cancel_Click}},
 });
 // clang-format on
 

@@ -11,9 +11,7 @@ using ui::kWindow;
 
 // clang-format off
 constexpr auto kTable = ui::form_table<W>(
-    {.caption = u"Confirm", .client_width = 3975, .client_height = 495,
-     .role = ui::Role::kDialog},
-    {
+    {.caption = u"Confirm", .width = 3975, .height = 495, .role = ui::Role::kDialog}, {
 //   name        control       container caption / text         {Left, Top, Width, Height} tab
     {"Label1",   &W::Label1,   kWindow, u"Confirm Password :", { 120, 120, 1455, 255},  0},
     {"Text1",    &W::Text1,    kWindow, u"",                   {1560, 120, 1695, 285},  1,

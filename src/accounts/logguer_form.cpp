@@ -28,8 +28,7 @@ constexpr ui::Font kMessageFont{"Comic Sans MS", true, 9.75};
 
 // clang-format off
 constexpr auto kTable = ui::form_table<W>(
-    {.caption = u"Login", .client_width = 2775, .client_height = 7695},
-    {
+    {.caption = u"Login", .width = 2775, .height = 7695}, {
 //   name             control            container    caption / text      {Left, Top, Width, Height} tab
     {"Frame1",        &W::Frame1,        kWindow,     u"Active Account",  { 120,  120, 2535, 5655},  0},
     {"List",          &W::List,          &W::Frame1,  u"",                { 120,  240, 2295, 3765},  1,

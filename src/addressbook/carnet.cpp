@@ -10,8 +10,7 @@ using enum ui::ComboBox::Style;
 
 // clang-format off
 constexpr auto kTable = ui::form_table<W>(
-    {.caption = u"Address Book", .client_width = 4215, .client_height = 8655},
-    {
+    {.caption = u"Address Book", .width = 4215, .height = 8655}, {
 //   name          control         container   caption / text    {Left, Top, Width, Height} tab
     {"Frame1",     &W::Frame1,     kWindow,    u"Informations",  { 120,  120, 3975, 7455}, 30},
     {"Label1",     &W::Label1,     &W::Frame1, u"First Name :",  { 120,  360,  855,  255}, 40},
@@ -50,22 +49,14 @@ constexpr auto kTable = ui::form_table<W>(
         {.named_by = &W::chk_search, .enabled = false}},
     {"rdo_FRN",    &W::rdo_FRN,    &W::Frame3, u"First Name",    { 120,  600, 1095,  255}, 15,
         {.selected = true, .enabled = false}},
-    {"rdo_LSN",    &W::rdo_LSN,    &W::Frame3, u"Last Name",     { 120,  960, 1095,  255}, 16,
-        {.enabled = false}},
-    {"rdo_ADR",    &W::rdo_ADR,    &W::Frame3, u"Adress",        { 120, 1320, 1095,  255}, 17,
-        {.enabled = false}},
-    {"rdo_ZPC",    &W::rdo_ZPC,    &W::Frame3, u"Zip Code",      {1320,  600,  975,  255}, 18,
-        {.enabled = false}},
-    {"rdo_CTY",    &W::rdo_CTY,    &W::Frame3, u"City",          {1320,  960,  975,  255}, 19,
-        {.enabled = false}},
-    {"rdo_PHN",    &W::rdo_PHN,    &W::Frame3, u"Phone",         {1320, 1320,  855,  255}, 20,
-        {.enabled = false}},
-    {"rdo_EML",    &W::rdo_EML,    &W::Frame3, u"E-Mail",        {2520,  600,  855,  255}, 21,
-        {.enabled = false}},
-    {"rdo_FAX",    &W::rdo_FAX,    &W::Frame3, u"Fax",           {2520,  960,  855,  255}, 22,
-        {.enabled = false}},
-    {"rdo_SIT",    &W::rdo_SIT,    &W::Frame3, u"Site",          {2520, 1320,  855,  255}, 23,
-        {.enabled = false}},
+    {"rdo_LSN",    &W::rdo_LSN,    &W::Frame3, u"Last Name",     { 120,  960, 1095,  255}, 16, {.enabled = false}},
+    {"rdo_ADR",    &W::rdo_ADR,    &W::Frame3, u"Adress",        { 120, 1320, 1095,  255}, 17, {.enabled = false}},
+    {"rdo_ZPC",    &W::rdo_ZPC,    &W::Frame3, u"Zip Code",      {1320,  600,  975,  255}, 18, {.enabled = false}},
+    {"rdo_CTY",    &W::rdo_CTY,    &W::Frame3, u"City",          {1320,  960,  975,  255}, 19, {.enabled = false}},
+    {"rdo_PHN",    &W::rdo_PHN,    &W::Frame3, u"Phone",         {1320, 1320,  855,  255}, 20, {.enabled = false}},
+    {"rdo_EML",    &W::rdo_EML,    &W::Frame3, u"E-Mail",        {2520,  600,  855,  255}, 21, {.enabled = false}},
+    {"rdo_FAX",    &W::rdo_FAX,    &W::Frame3, u"Fax",           {2520,  960,  855,  255}, 22, {.enabled = false}},
+    {"rdo_SIT",    &W::rdo_SIT,    &W::Frame3, u"Site",          {2520, 1320,  855,  255}, 23, {.enabled = false}},
     {"Frame2",     &W::Frame2,     kWindow,    u"Configuration", { 120, 7680, 3975,  855}, 32},
     {"cmd_save",   &W::cmd_save,   &W::Frame2, u"Save",          { 120,  360,  735,  255},  7},
     {"cmd_new",    &W::cmd_new,    &W::Frame2, u"New",           { 960,  360,  855,  255},  8},

@@ -17,9 +17,7 @@ using enum ui::ListBox::MultiSelect;
 // take no focus, come after.
 // clang-format off
 constexpr auto kTable = ui::form_table<W>(
-    {.caption = u"Configuration", .client_width = 11055, .client_height = 5910,
-     .role = ui::Role::kDialog},
-    {
+    {.caption = u"Configuration", .width = 11055, .height = 5910, .role = ui::Role::kDialog}, {
 //   name        control       container   caption / text      {Left, Top, Width, Height} tab
     {"Frame1",   &W::Frame1,   kWindow,    u"Access Right",    { 120,  120, 2175, 5655}, 14},
     {"lst_cmpt", &W::lst_cmpt, &W::Frame1, u"lst_cmpt",        { 120,  240, 1935, 3765},  0,

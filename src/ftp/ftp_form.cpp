@@ -25,8 +25,7 @@ using enum ui::TextBox::ScrollBars;
 // ones by the folder that the frame's caption shows.
 // clang-format off
 constexpr auto kTable = ui::form_table<W>(
-    {.caption = u"FTP", .client_width = 7455, .client_height = 8295},
-    {
+    {.caption = u"FTP", .width = 7455, .height = 8295}, {
 //   name          control         container   caption / text      {Left, Top, Width, Height} tab
     {"Frame1",     &W::Frame1,     kWindow,    u"Local Files",     { 120,  120, 3375, 6735}, 11},
     {"lst_FILE",   &W::lst_FILE,   &W::Frame1, u"",                { 120,  240, 3135, 5910},  2,

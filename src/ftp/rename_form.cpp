@@ -9,8 +9,7 @@ using ui::kWindow;
 
 // clang-format off
 constexpr auto kTable = ui::form_table<W>(
-    {.caption = u"Rename", .client_width = 3270, .client_height = 495, .role = ui::Role::kDialog},
-    {
+    {.caption = u"Rename", .width = 3270, .height = 495, .role = ui::Role::kDialog}, {
 //   name        control       container caption / text {Left, Top, Width, Height} tab
     {"Label1",   &W::Label1,   kWindow, u"New Name :", { 120, 120,  975, 255},  2},
     {"Text1",    &W::Text1,    kWindow, u"Text1",      {1080, 120, 1455, 285},  0, {.named_by = &W::Label1}},

@@ -13,16 +13,13 @@ using ui::kWindow;
 // comes first in the Tab order, so that it holds the focus when the menu shows.
 // clang-format off
 constexpr auto kTable = ui::form_table<W>(
-    {.caption = u"Base", .client_width = 2775, .client_height = 255,
-     .start = ui::Position{4980, 990}},
-    {
+    {.caption = u"Base", .width = 2775, .height = 255, .start = ui::Position{4980, 990}}, {
 //   name           control          container caption / text  {Left, Top, Width, Height} tab
     {"btn_logger",  &W::btn_logger,  kWindow, u"Login",       {   0, 0,  615, 255},  1,
         {.click = &W::btn_logger_Click}},
     {"btn_carnet",  &W::btn_carnet,  kWindow, u"Adress Book", { 600, 0, 1095, 255},  2,
         {.click = &W::btn_carnet_Click}},
-    {"btn_ftp",     &W::btn_ftp,     kWindow, u"FTP",         {1680, 0,  495, 255},  3,
-        {.click = &W::btn_ftp_Click}},
+    {"btn_ftp",     &W::btn_ftp,     kWindow, u"FTP",         {1680, 0,  495, 255},  3, {.click = &W::btn_ftp_Click}},
     {"btn_quitter", &W::btn_quitter, kWindow, u"Exit",        {2160, 0,  615, 255},  0,
         {.click = &W::btn_quitter_Click}},
 });

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <tuple>
+#include <type_traits>
 #include <variant>
 
 #include "platform/ui/check_box.h"
@@ -35,8 +37,8 @@ struct Position {
 // system puts it until code moves it.
 struct Header {
     std::u16string_view caption;
-    int client_width;
-    int client_height;
+    int width;  // of the client area
+    int height;
     std::optional<Position> start = std::nullopt;
     Role role = Role::kFrame;
 };
@@ -73,29 +75,36 @@ struct Namer {
 // Each kind's options and events, and no other's.
 template <typename W>
 struct CommandButtonOptions {
+    using Kind = CommandButton;
     bool enabled = true;
     Handler<W> click = nullptr;
 };
 template <typename W>
 struct LabelOptions {
+    using Kind = Label;
     const Font* font = nullptr;
     bool spoken = false;  // a message line, whose every new caption a screen reader speaks
 };
 template <typename W>
-struct FrameOptions {};
+struct FrameOptions {
+    using Kind = Frame;
+};
 template <typename W>
 struct CheckBoxOptions {
+    using Kind = CheckBox;
     bool enabled = true;
     Handler<W> click = nullptr;
 };
 template <typename W>
 struct OptionButtonOptions {
+    using Kind = OptionButton;
     bool selected = false;
     bool enabled = true;
     Handler<W> click = nullptr;
 };
 template <typename W>
 struct TextBoxOptions {
+    using Kind = TextBox;
     Namer<W> named_by = {};
     char16_t password_char = 0;
     bool multi_line = false;
@@ -105,6 +114,7 @@ struct TextBoxOptions {
 };
 template <typename W>
 struct ComboBoxOptions {
+    using Kind = ComboBox;
     Namer<W> named_by = {};
     ComboBox::Style style = ComboBox::Style::kDropDownCombo;
     bool enabled = true;
@@ -113,6 +123,7 @@ struct ComboBoxOptions {
 };
 template <typename W>
 struct ListBoxOptions {
+    using Kind = ListBox;
     Namer<W> named_by = {};
     bool sorted = false;
     ListBox::MultiSelect multi_select = ListBox::MultiSelect::kNone;
@@ -123,34 +134,37 @@ struct ListBoxOptions {
 };
 template <typename W>
 struct DriveListBoxOptions {
+    using Kind = DriveListBox;
     Namer<W> named_by = {};
     bool enabled = true;
     Handler<W> change = nullptr;
 };
 
-template <typename W, typename C>
-struct OptionsOf;
+// Every kind, by its options.
 template <typename W>
-struct OptionsOf<W, CommandButton> : std::type_identity<CommandButtonOptions<W>> {};
-template <typename W>
-struct OptionsOf<W, Label> : std::type_identity<LabelOptions<W>> {};
-template <typename W>
-struct OptionsOf<W, Frame> : std::type_identity<FrameOptions<W>> {};
-template <typename W>
-struct OptionsOf<W, CheckBox> : std::type_identity<CheckBoxOptions<W>> {};
-template <typename W>
-struct OptionsOf<W, OptionButton> : std::type_identity<OptionButtonOptions<W>> {};
-template <typename W>
-struct OptionsOf<W, TextBox> : std::type_identity<TextBoxOptions<W>> {};
-template <typename W>
-struct OptionsOf<W, ComboBox> : std::type_identity<ComboBoxOptions<W>> {};
-template <typename W>
-struct OptionsOf<W, ListBox> : std::type_identity<ListBoxOptions<W>> {};
-template <typename W>
-struct OptionsOf<W, DriveListBox> : std::type_identity<DriveListBoxOptions<W>> {};
+using AllOptions = std::tuple<CommandButtonOptions<W>, LabelOptions<W>, FrameOptions<W>,
+                              CheckBoxOptions<W>, OptionButtonOptions<W>, TextBoxOptions<W>,
+                              ComboBoxOptions<W>, ListBoxOptions<W>, DriveListBoxOptions<W>>;
+
+namespace control_table {
+
+// The first of `O...` whose kind is `C`; none for a type that is no kind.
+template <typename C, typename... O>
+struct OptionsOfKind;
+template <typename C, typename First, typename... Rest>
+struct OptionsOfKind<C, First, Rest...>
+    : std::conditional_t<std::is_same_v<typename First::Kind, C>, std::type_identity<First>,
+                         OptionsOfKind<C, Rest...>> {};
+
+template <typename C, typename All>
+struct OptionsIn;
+template <typename C, typename... O>
+struct OptionsIn<C, std::tuple<O...>> : OptionsOfKind<C, O...> {};
+
+}  // namespace control_table
 
 template <typename W, typename C>
-using Options = typename OptionsOf<W, C>::type;
+using Options = typename control_table::OptionsIn<C, AllOptions<W>>::type;
 
 // A control of kind `C`: the member of the window that receives it, and its options.
 template <typename W, typename C>
@@ -158,6 +172,17 @@ struct Control {
     C* W::*member;
     Options<W, C> options;
 };
+
+namespace control_table {
+
+// A control of any kind.
+template <typename W, typename All>
+struct Controls;
+template <typename W, typename... O>
+struct Controls<W, std::tuple<O...>>
+    : std::type_identity<std::variant<Control<W, typename O::Kind>...>> {};
+
+}  // namespace control_table
 
 template <typename W>
 struct ControlRow {
@@ -174,10 +199,7 @@ struct ControlRow {
           tab_index(tab_index) {}
 
     const char* name;  // the Qt objectName
-    std::variant<Control<W, CommandButton>, Control<W, Label>, Control<W, Frame>,
-                 Control<W, CheckBox>, Control<W, OptionButton>, Control<W, TextBox>,
-                 Control<W, ComboBox>, Control<W, ListBox>, Control<W, DriveListBox>>
-        control;
+    typename control_table::Controls<W, AllOptions<W>>::type control;
     Frame* W::*container;         // a frame of an earlier row, or kWindow
     std::u16string_view caption;  // the caption, the initial text, or a list's first item
     Rect place;                   // twips, relative to the container

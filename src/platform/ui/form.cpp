@@ -68,8 +68,8 @@ private:
 Form::Form(const Header& header)
     : caption_(header.caption),
       role_(header.role),
-      client_width_(header.client_width),
-      client_height_(header.client_height),
+      client_width_(header.width),
+      client_height_(header.height),
       start_(header.start) {}
 
 // A plain top-level widget would reach the accessibility bus as a filler, which a screen

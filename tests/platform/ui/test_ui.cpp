@@ -150,8 +150,7 @@ constexpr ui::Font kNoteFont{"Comic Sans MS", true, 9.75};
 using M = MadeUpForm;
 // clang-format off
 constexpr auto kMadeUp = ui::form_table<M>(
-    {.caption = u"Made Up", .client_width = 3000, .client_height = 2400},
-    {
+    {.caption = u"Made Up", .width = 3000, .height = 2400}, {
 //   name      control     container    caption / text {Left, Top, Width, Height} tab
     {"Names",  &M::Names,  ui::kWindow, u"first",    { 120,  120, 1500,  900},  1, {.sorted = true}},
     {"Box",    &M::Box,    ui::kWindow, u"Box",      {1680,  120, 1200, 1500},  3},
