@@ -30,6 +30,7 @@ for entry in \
     "-rwxr-xr-x ./usr/bin/guichet" \
     "-rwxr-xr-x ./usr/bin/guichet-db" \
     "-rw-r--r-- ./usr/share/applications/guichet.desktop" \
+    "-rw-r--r-- ./usr/share/metainfo/example.c_seed_b3456037.guichet.metainfo.xml" \
     "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/guichet.svg" \
     "-rw-r--r-- ./usr/share/man/man1/guichet.1.gz" \
     "-rw-r--r-- ./usr/share/man/man1/guichet-db.1.gz" \
@@ -57,6 +58,8 @@ dpkg-deb -e "$deb" "$scratch/control"
 grep -aqF "$database" "$root/usr/bin/guichet" || fail "guichet does not hold the path $database"
 desktop-file-validate "$root/usr/share/applications/guichet.desktop" ||
     fail "desktop entry not valid"
+# Offline, so that no screenshot is fetched: its notes are shown, and only an error fails.
+appstreamcli validate --no-net "$root/usr/share/metainfo/example.c_seed_b3456037.guichet.metainfo.xml" || fail "metainfo not valid"
 
 # lintian exits non-zero on any error; its warnings are shown but pass.
 lintian --fail-on error "$deb" 2> >(grep -v 'running with root privileges' >&2) ||
