@@ -36,8 +36,8 @@ class Keys : public LoginWindow,
              public ::testing::WithParamInterface<std::tuple<WindowKind, const char*>> {};
 
 TEST_P(Keys, CloseNothingButTheMenuAndPressTheFocusedButton) {
-    const auto& [kind, key_name] = GetParam();
-    const Qt::Key key = QKeySequence(key_name)[0].key();
+    const WindowKind& kind = std::get<0>(GetParam());  // named apart: lambdas capture it
+    const Qt::Key key = QKeySequence(std::get<1>(GetParam()))[0].key();
     const bool closing = key == Qt::Key_Escape || key == Qt::Key_unknown;
     std::string after_key;
     const auto strike = [&] {
