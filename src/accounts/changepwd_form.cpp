@@ -7,8 +7,6 @@
 #include "data/statements.h"
 #include "shell/placement.h"
 
-namespace {
-
 using W = ChangePwdForm;
 using ui::kWindow;
 
@@ -27,8 +25,6 @@ constexpr auto kTable = ui::form_table<W>(
     {"btn_cancel", &W::btn_cancel, kWindow, u"Cancel",    {2760, 480,  735, 255},  7, {.click = &W::btn_cancel_Click}},
 });
 // clang-format on
-
-}  // namespace
 
 ChangePwdForm::ChangePwdForm() : ui::Form(kTable) {}
 

@@ -4,8 +4,6 @@
 #include "data/module1.h"
 #include "shell/placement.h"
 
-namespace {
-
 using W = ConfirmeForm;
 using ui::kWindow;
 
@@ -20,8 +18,6 @@ constexpr auto kTable = ui::form_table<W>(
         {.click = &W::Command1_Click}},
 });
 // clang-format on
-
-}  // namespace
 
 ConfirmeForm::ConfirmeForm() : ui::Form(kTable) {}
 

@@ -14,8 +14,6 @@
 #include "platform/vb/fixed_text.h"
 #include "shell/placement.h"
 
-namespace {
-
 constexpr std::size_t kLoginWidth = decltype(Compte::loggin)::width;
 constexpr std::size_t kPasswordWidth = decltype(Compte::pwd)::width;
 
@@ -58,8 +56,6 @@ constexpr auto kTable = ui::form_table<W>(
         {.font = &kMessageFont, .spoken = true}},
 });
 // clang-format on
-
-}  // namespace
 
 LogguerForm::LogguerForm() : ui::Form(kTable) {}
 

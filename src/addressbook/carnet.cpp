@@ -2,8 +2,6 @@
 
 #include "shell/placement.h"
 
-namespace {
-
 using W = CarnetForm;
 using ui::kWindow;
 using enum ui::ComboBox::Style;
@@ -64,8 +62,6 @@ constexpr auto kTable = ui::form_table<W>(
     {"chk_prv",    &W::chk_prv,    &W::Frame2, u"Private",       {3000,  360,  855,  255}, 10},
 });
 // clang-format on
-
-}  // namespace
 
 CarnetForm::CarnetForm() : ui::Form(kTable) {}
 

@@ -7,8 +7,6 @@
 #include "ftp/addftp_form.h"
 #include "shell/placement.h"
 
-namespace {
-
 using W = ConfigCompteForm;
 using ui::kWindow;
 using enum ui::ListBox::MultiSelect;
@@ -50,8 +48,6 @@ constexpr auto kTable = ui::form_table<W>(
     {"Command6", &W::Command6, &W::Frame5, u"New",             {3000, 5280, 1095,  255}, 13},
 });
 // clang-format on
-
-}  // namespace
 
 ConfigCompteForm::ConfigCompteForm() : ui::Form(kTable) {}
 

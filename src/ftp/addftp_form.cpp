@@ -2,8 +2,6 @@
 
 #include "shell/placement.h"
 
-namespace {
-
 using W = AddFtpForm;
 using ui::kWindow;
 
@@ -28,8 +26,6 @@ constexpr auto kTable = ui::form_table<W>(
     {"btn_cancel", &W::btn_cancel, kWindow, u"Cancel",     {2400, 2520,  735, 255},  7},
 });
 // clang-format on
-
-}  // namespace
 
 AddFtpForm::AddFtpForm() : ui::Form(kTable) {}
 

@@ -10,8 +10,6 @@
 #include "platform/vb/runtime_error.h"
 #include "shell/placement.h"
 
-namespace {
-
 constexpr char16_t kParentEntry[] = u" \\..";
 constexpr std::size_t kLongestShownPath = 35;
 constexpr std::size_t kShownTail = 32;
@@ -53,8 +51,6 @@ constexpr auto kTable = ui::form_table<W>(
         {.named_by = &W::Frame3, .multi_line = true, .scroll_bars = kVertical, .enabled = false}},
 });
 // clang-format on
-
-}  // namespace
 
 FtpForm::FtpForm() : ui::Form(kTable) {}
 

@@ -2,8 +2,6 @@
 
 #include "shell/placement.h"
 
-namespace {
-
 using W = RenameForm;
 using ui::kWindow;
 
@@ -16,8 +14,6 @@ constexpr auto kTable = ui::form_table<W>(
     {"Command1", &W::Command1, kWindow, u"Ok",         {2640, 120,  495, 255},  1},
 });
 // clang-format on
-
-}  // namespace
 
 RenameForm::RenameForm() : ui::Form(kTable) {}
 

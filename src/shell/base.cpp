@@ -4,8 +4,6 @@
 #include "platform/ui/application.h"
 #include "shell/placement.h"
 
-namespace {
-
 using W = BaseForm;
 using ui::kWindow;
 
@@ -24,8 +22,6 @@ constexpr auto kTable = ui::form_table<W>(
         {.click = &W::btn_quitter_Click}},
 });
 // clang-format on
-
-}  // namespace
 
 BaseForm::BaseForm() : ui::Form(kTable) {}
 
