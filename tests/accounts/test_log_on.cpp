@@ -35,6 +35,8 @@ TEST_F(LoginWindow, LogOnLooksAtTheLoggedOnLoginsFirstThenAtTheAccountsCutToThei
         log_on(c.login, c.password);
         EXPECT_EQ(log_on_line(), c.message);
         EXPECT_EQ(logguer().txt_psd->Text() + logguer().txt_pwd->Text(), u"");
+        QTest::keyClicks(logguer().txt_psd->editor(), "z");  // typed at once, into the emptied box
+        EXPECT_EQ(logguer().txt_psd->Text(), u"z");
     }
     EXPECT_EQ(items(),
               (Items{"", " Public", "ann", "bob", "bob", "Carol", std::string(50, 'x'), "zed"}));

@@ -92,6 +92,7 @@ void report_and_end(const vb::RuntimeError& error) {
 // Posted events first, so that what a handler posted runs before this returns; a window
 // deleted later stays until control is back in the loop that deleted it.
 void DoEvents() {
+    show_pending_texts();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

@@ -8,6 +8,7 @@
 #include <new>
 #include <utility>
 
+#include "platform/ui/text_box.h"
 #include "platform/vb/runtime_error.h"
 
 namespace ui {
@@ -47,6 +48,7 @@ template <typename Handler>
 void guarded(Handler&& handler) {
     if (!report_begun()) {
         reporting_errors(std::forward<Handler>(handler));
+        show_pending_texts();
     }
 }
 

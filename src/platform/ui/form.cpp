@@ -12,6 +12,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/caption_fit.h"
 #include "platform/ui/spoken.h"
+#include "platform/ui/text_box.h"
 #include "platform/ui/window_frame.h"
 #include "platform/vb/runtime_error.h"
 
@@ -211,6 +212,7 @@ void Form::ShowModal() {
     if (!IsLoaded() || modal_loop_ != nullptr) {
         return;
     }
+    show_pending_texts();  // before the modal loop takes input
     const bool framed = !frame_.isNull();
     const unsigned old_frame = framed ? current_frame(*window_) : 0;
     window_->hide();

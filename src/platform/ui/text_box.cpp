@@ -1,5 +1,6 @@
 #include "platform/ui/text_box.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -115,7 +116,7 @@ void TextBox::setText(const vb::String& text) {
         return;
     }
     const vb::String before = Text();
-    if (!pending_) {
+    if (!pending_) {  // set outside any handler, it waits for the event loop
         QMetaObject::invokeMethod(this, &TextBox::show_pending, Qt::QueuedConnection);
     }
     pending_ = value;
@@ -133,6 +134,14 @@ void TextBox::show_pending() {
     if (line_->text() != value) {
         const QSignalBlocker quiet(line_);
         line_->setText(value);
+    }
+}
+
+void show_pending_texts() {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (auto* box = dynamic_cast<TextBox*>(widget)) {
+            box->show_pending();
+        }
     }
 }
 
