@@ -62,10 +62,10 @@ using Handler = void (W::*)();
 template <typename W>
 struct Namer {
     constexpr Namer() noexcept = default;
-    constexpr Namer(Label* W::*namer) : label(namer) {}  // NOLINT(google-explicit-constructor)
-    constexpr Namer(Frame* W::*namer) : frame(namer) {}  // NOLINT(google-explicit-constructor)
-    constexpr Namer(CheckBox* W::*namer)
-        : check_box(namer) {}  // NOLINT(google-explicit-constructor)
+    // Implicit, so that a row writes `.named_by = &W::Label1`.
+    constexpr Namer(Label* W::*namer) : label(namer) {}         // NOLINT
+    constexpr Namer(Frame* W::*namer) : frame(namer) {}         // NOLINT
+    constexpr Namer(CheckBox* W::*namer) : check_box(namer) {}  // NOLINT
 
     Label* W::*label = nullptr;
     Frame* W::*frame = nullptr;
