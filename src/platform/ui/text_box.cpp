@@ -1,5 +1,6 @@
 #include "platform/ui/text_box.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -44,9 +45,36 @@ protected:
     }
 };
 
+// Passes every accessibility event on but the caret's. It stands in only while code sets the
+// text of a box without the focus, where no caret shows: a screen reader hears the text change,
+// and not the caret move that comes with it. Only that box's text and caret events pass here.
+void without_caret_moves(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::TextCaretMoved) {
+        return;
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&without_caret_moves);
+}
+
+void set_without_caret_moves(QLineEdit& line, const QString& text) {
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler(&without_caret_moves);
+    if (previous != nullptr) {  // someone else listens: they hear everything
+        QAccessible::installUpdateHandler(previous);
+        line.setText(text);
+        return;
+    }
+    line.setText(text);
+    QAccessible::installUpdateHandler(nullptr);
+}
+
 }  // namespace
 
+// Painting its own background, the box is opaque: a change of its text repaints the box alone,
+// not the frame and window behind it.
 TextBox::TextBox(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
     setMultiLine(false);
 }
 
@@ -131,9 +159,14 @@ void TextBox::show_pending() {
         return;
     }
     const QString value = *std::exchange(pending_, std::nullopt);
-    if (line_->text() != value) {
-        const QSignalBlocker quiet(line_);
+    if (line_->text() == value) {
+        return;
+    }
+    const QSignalBlocker quiet(line_);
+    if (line_->hasFocus()) {
         line_->setText(value);
+    } else {
+        set_without_caret_moves(*line_, value);
     }
 }
 
