@@ -144,7 +144,8 @@ void TextBox::setText(const vb::String& text) {
         return;
     }
     const vb::String before = Text();
-    if (!pending_) {  // set outside any handler, it waits for the event loop
+    // The end of the handler shows it; set outside any handler, the event loop does.
+    if (!pending_) {
         QMetaObject::invokeMethod(this, &TextBox::show_pending, Qt::QueuedConnection);
     }
     pending_ = value;
